@@ -1,0 +1,25 @@
+#pragma once
+// lista.txt: the deadline types, one per line, Windows-1252, CR LF.
+
+#include "core/io_result.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace typesfile {
+
+// Entries of the file's text (UTF-8): a comma or a line end (CR LF, LF or CR) ends an
+// entry; an entry in double quotes loses its quotes and keeps its commas; an empty line is
+// an empty entry; a last line without a line end still counts; blanks are kept.
+std::vector<std::string> parseEntries(std::string_view text);
+
+// A missing or empty file gives no entries and no error.
+IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries);
+// Appends the text and CR LF, creating the file when missing.
+IoResult appendEntry(const std::filesystem::path& file, std::string_view entry);
+// Rewrites the file, one entry per line, without every entry equal to the text.
+IoResult removeEntry(const std::filesystem::path& file, std::string_view entry);
+
+} // namespace typesfile

@@ -1,0 +1,39 @@
+#pragma once
+// What the windows need of the machine, behind one seam: messages, sounds, the clock,
+// the program folder, the printer and modal display. Tests hand in a recording fake.
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <memory>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+class Platform {
+public:
+    enum class Icon { None, Information, Warning };
+
+    virtual ~Platform() = default;
+
+    // Modal message box with an OK button; the caption is "Tempestina10" unless given.
+    virtual void message(QWidget* parent, const QString& text, Icon icon = Icon::None,
+                         const QString& title = {}) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    virtual void beep() = 0;
+    // Starts a wave file and returns at once; the default sound when it cannot play.
+    virtual void playWave(const QString& path) = 0;
+    virtual QDate today() = 0;
+    virtual QDateTime now() = 0;
+    // The folder of the program's files (lista.txt, the .wav files).
+    virtual QString programFolder() = 0;
+    // The default printer, or none.
+    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // Shows a dialog modally and returns its result when it has closed.
+    virtual int runModal(QDialog* dialog) = 0;
+};
+
+// The window title of every message without a title of its own.
+inline const QString kProductName = QStringLiteral("Tempestina10");

@@ -1,0 +1,48 @@
+#include "fake_platform.h"
+
+#include <QPrinter>
+
+void FakePlatform::message(QWidget*, const QString& text, Icon icon, const QString& title)
+{
+    messages.push_back({text, icon, title});
+    if (onMessage)
+        onMessage(messages.back());
+}
+
+bool FakePlatform::askYesNo(QWidget*, const QString& text)
+{
+    questions << text;
+    if (yesNoAnswers.empty())
+        return false;
+    const bool yes = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return yes;
+}
+
+std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
+{
+    return printerFactory ? printerFactory() : nullptr;
+}
+
+int FakePlatform::runModal(QDialog* dialog)
+{
+    modalWindows << QString::fromLatin1(dialog->metaObject()->className());
+    dialog->setModal(true);
+    dialog->show();
+    if (onModal) {
+        onModal(dialog);
+    } else if (dialog->isVisible()) {
+        dialog->accept();
+    }
+    // The dialog decided how it closed (accept, reject or done(n)).
+    dialog->hide();
+    return dialog->result();
+}
+
+QStringList FakePlatform::messageTexts() const
+{
+    QStringList texts;
+    for (const auto& m : messages)
+        texts << m.text;
+    return texts;
+}

@@ -4,14 +4,14 @@
 #include <array>
 
 struct SlotBinding {
-    int slot;                // 1..10, top row first
-    const char* dateBox;     // e.g. "txtTelefono"
-    const char* typeCombo;   // "Combo1".."Combo10"
-    const char* textBox;     // "R1".."R10"
-    const char* daysBox;     // "seg1".."seg10"
-    const char* clearButton; // "C1".."C10"
+    int slot;                 // 1..10, top row first
+    const char* dateBox;      // e.g. "txtTelefono"
+    const char* typeCombo;    // "Combo1".."Combo10"
+    const char* textBox;      // "R1".."R10"
+    const char* daysBox;      // "seg1".."seg10"
+    const char* clearButton;  // "C1".."C10"
     const char* cascadeTimer; // "Timer2".."Timer11"
-    int dateField;           // card field numbers, 1..30
+    int dateField;            // card field numbers, 1..30
     int textField;
     int daysField;
 };
@@ -29,5 +29,5 @@ inline constexpr std::array<SlotBinding, 10> kSlots{{
     {10, "D1", "Combo10", "R10", "seg10", "C10", "Timer11", 6, 20, 30},
 }};
 
-// Slot (1..10) of a given card field (1..30).
+// Slot (1..10) of a given card field (1..30); 0 for any other number.
 int slotOfField(int field);

@@ -24,16 +24,19 @@ struct NoticeStep {
     Kind kind;
     std::string text; // Message only (UTF-8)
     Icon icon = Icon::None;
-    int slot = 0;     // colour steps: 1..10
+    int slot = 0; // colour steps: 1..10
     Rgb colour{0, 0, 0};
 
     friend bool operator==(const NoticeStep&, const NoticeStep&) = default;
 };
 
 // dates and days are the texts of the date and days boxes of slots 1..10 (index 0 = slot 1).
+// A days text that is not digits only gives no DueSoon finding.
 std::vector<NoticeStep> startupNotices(const std::array<std::string, 10>& dates,
                                        const std::array<std::string, 10>& days,
                                        std::chrono::year_month_day today);
 
 // The days boxes' number test: a text that is not a number is repaired to "1".
+// A number is: blanks, an optional sign, digits (at least one), optionally '.' and digits,
+// blanks. An empty text is not a number.
 bool isNumberText(std::string_view text);

@@ -19,7 +19,9 @@ std::vector<std::string> parseEntries(std::string_view text);
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries);
 // Appends the text and CR LF, creating the file when missing.
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry);
-// Rewrites the file, one entry per line, without every entry equal to the text.
+// Rewrites the file, one entry per line, without every entry equal to the text; an entry that
+// holds a comma is written in quotes so that it reads back whole. The new list is written
+// beside the file and then put in its place, so a failure leaves the old list as it was.
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry);
 
 } // namespace typesfile

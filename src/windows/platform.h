@@ -33,6 +33,8 @@ public:
     virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
     // Shows a dialog modally and returns its result when it has closed.
     virtual int runModal(QDialog* dialog) = 0;
+    // Ends the program once the current event has been handled; every window closes.
+    virtual void quit() = 0;
 };
 
 // The window title of every message without a title of its own.

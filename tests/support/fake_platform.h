@@ -27,6 +27,7 @@ public:
     QString programFolder() override { return folder; }
     std::unique_ptr<QPrinter> defaultPrinter() override;
     int runModal(QDialog* dialog) override;
+    void quit() override { ++quits; }
 
     // Message texts only, in order.
     QStringList messageTexts() const;
@@ -47,4 +48,5 @@ public:
     QStringList modalWindows; // class names of the dialogs shown modally
     QStringList played;
     int beeps = 0;
+    int quits = 0;
 };

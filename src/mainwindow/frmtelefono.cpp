@@ -1,0 +1,208 @@
+#include "mainwindow/frmtelefono.h"
+
+#include "core/short_date.h"
+#include "core/slot_table.h"
+#include "core/startup_notices.h"
+#include "mainwindow/slot_editor.h"
+#include "types/types_file.h"
+#include "windows/dates.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/look.h"
+#include "windows/platform.h"
+
+#include <QCloseEvent>
+#include <QDir>
+
+namespace {
+
+const QString kArchiveName = QStringLiteral("Archivio.DAT");
+
+std::filesystem::path localPath(const QString& path)
+{
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
+}
+
+} // namespace
+
+frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
+    : QWidget(parent), m_platform(platform)
+{
+    ui.setupUi(this);
+    m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
+    connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
+    connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);
+}
+
+frmTelefono::~frmTelefono() = default;
+
+QLineEdit* frmTelefono::fieldControl(int field) const
+{
+    const SlotBinding& b = kSlots[slotOfField(field) - 1];
+    const SlotControls& s = ui.rows[b.slot - 1];
+    return field == b.dateField ? s.date : field == b.textField ? s.text : s.days;
+}
+
+bool frmTelefono::start()
+{
+    fillTypeCombos();
+    if (!openArchive())
+        return false;
+    MostraRecordCorrente();
+    if (!StartupNotices())
+        return false;
+    ui.Timer2->start();
+    ui.Label5->setText(shortDateText(m_platform.today()));
+    return true;
+}
+
+void frmTelefono::fillTypeCombos()
+{
+    std::vector<std::string> entries;
+    const QString file = QDir(m_platform.programFolder()).filePath("lista.txt");
+    // Without a readable list the combos stay empty and the start goes on.
+    if (!typesfile::readEntries(localPath(file), entries))
+        entries.clear();
+    QStringList types;
+    for (const std::string& entry : entries)
+        types << QString::fromStdString(entry);
+    for (SlotControls& s : ui.rows)
+        s.type->addItems(types);
+    for (SlotControls& s : ui.rows) {
+        if (!types.isEmpty())
+            s.type->setCurrentIndex(0);
+    }
+    for (SlotControls& s : ui.rows)
+        s.type->setEditText(QString());
+}
+
+bool frmTelefono::openArchive()
+{
+    const QString folder = QDir::currentPath();
+    const IoResult opened = m_cardFile.open(localPath(QDir(folder).filePath(kArchiveName)));
+    if (opened) {
+        CurrentCardNumber = 1;
+        return true;
+    }
+    m_platform.message(nullptr,
+                       QStringLiteral("Impossibile aprire l'archivio %1 nella cartella\r\n%2\r\n"
+                                      "Motivo: %3\r\n\r\nIl programma sarà chiuso.")
+                           .arg(kArchiveName, QDir::toNativeSeparators(folder),
+                                QString::fromStdString(opened.reason)),
+                       Platform::Icon::Warning);
+    return false;
+}
+
+void frmTelefono::MostraRecordCorrente()
+{
+    const IoResult read = m_cardFile.read(CurrentCardNumber, m_card);
+    if (!read) {
+        // An unreadable card shows empty; the save at exit then reports its own failure.
+        m_card = DeadlineCard{};
+        m_platform.message(this,
+                           QStringLiteral("Impossibile leggere l'archivio %1.\r\nMotivo: %2")
+                               .arg(kArchiveName, QString::fromStdString(read.reason)),
+                           Platform::Icon::Warning);
+    }
+    for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
+        fieldControl(field)->setText(QString::fromStdString(m_card.fields[field - 1]));
+}
+
+bool frmTelefono::SalvaRecordCorrente()
+{
+    for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
+        m_card.fields[field - 1] = fieldControl(field)->text().toStdString();
+    const IoResult written = m_cardFile.write(CurrentCardNumber, m_card);
+    if (!written) {
+        m_platform.message(this,
+                           QStringLiteral("Le scadenze NON sono state salvate in %1.\r\n"
+                                          "Motivo: %2\r\n\r\nLe modifiche restano nella finestra: "
+                                          "liberare spazio o sistemare il file, poi uscire di "
+                                          "nuovo.")
+                               .arg(kArchiveName, QString::fromStdString(written.reason)),
+                           Platform::Icon::Warning);
+    }
+    return bool(written);
+}
+
+bool frmTelefono::StartupNotices()
+{
+    std::array<std::string, 10> dates, days;
+    for (std::size_t i = 0; i < ui.rows.size(); ++i) {
+        dates[i] = ui.rows[i].date->text().toStdString();
+        days[i] = ui.rows[i].days->text().toStdString();
+    }
+    for (const NoticeStep& step :
+         startupNotices(dates, days, toYearMonthDay(m_platform.today()))) {
+        switch (step.kind) {
+        case NoticeStep::Kind::Message:
+            m_platform.message(nullptr, QString::fromStdString(step.text),
+                               step.icon == NoticeStep::Icon::Information
+                                   ? Platform::Icon::Information
+                                   : Platform::Icon::None);
+            break;
+        case NoticeStep::Kind::ColourDaysBox:
+        case NoticeStep::Kind::ColourDateBox: {
+            const SlotControls& s = ui.rows[step.slot - 1];
+            setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
+                          QColor(step.colour.r, step.colour.g, step.colour.b));
+            break;
+        }
+        case NoticeStep::Kind::ShowForm1: {
+            Form1 form1;
+            if (m_platform.runModal(&form1) == Form1::Quit)
+                return false;
+            break;
+        }
+        }
+    }
+    return true;
+}
+
+bool frmTelefono::checkAndSave()
+{
+    for (SlotControls& s : ui.rows) {
+        if (s.days->text().isEmpty()) {
+            m_platform.message(this, "inserire una segnalazione pari a 0 o superiore!");
+            s.days->setFocus();
+            return false;
+        }
+    }
+    if (!SalvaRecordCorrente())
+        return false;
+    m_cardFile.close();
+    return true;
+}
+
+void frmTelefono::leaveByExitButton()
+{
+    if (!checkAndSave())
+        return;
+    m_ending = true;
+    if (m_form2)
+        m_form2->close();
+    close();
+    m_platform.quit();
+}
+
+void frmTelefono::closeEvent(QCloseEvent* event)
+{
+    if (m_ending || !m_cardFile.isOpen() || checkAndSave()) {
+        m_ending = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void frmTelefono::openInformation()
+{
+    if (!m_form2) {
+        auto* form2 = new Form2(this);
+        m_form2 = form2;
+        emit form2Created(form2);
+    }
+    m_form2->show();
+    m_form2->raise();
+    showMinimized();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The main window: the working copy of card 1, from the start sequence to the save at exit.
+
+#include "core/card_file.h"
+#include "windows/frmtelefono_layout.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class Form2;
+class Platform;
+class SlotEditor;
+
+class frmTelefono : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTelefono(Platform& platform, QWidget* parent = nullptr);
+    ~frmTelefono() override;
+
+    // The start sequence, run before the window is first shown. False when the program
+    // must end instead: the user chose "Chiudi", or the archive could not be opened.
+    bool start();
+
+    Ui::frmTelefono ui;
+
+    // The control that shows a card field (1..30).
+    QLineEdit* fieldControl(int field) const;
+
+signals:
+    // The information window was made; its print picture is connected by the report.
+    void form2Created(Form2* form2);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fillTypeCombos();
+    bool openArchive();
+    void MostraRecordCorrente();
+    bool SalvaRecordCorrente();
+    bool StartupNotices();
+    // The check and save shared by the exit button and a close of the window.
+    bool checkAndSave();
+    void leaveByExitButton();
+    void openInformation();
+
+    Platform& m_platform;
+    CardFile m_cardFile;
+    int CurrentCardNumber = 1;
+    DeadlineCard m_card;
+    bool m_ending = false;
+    QPointer<QWidget> m_form2;
+    std::unique_ptr<SlotEditor> m_slotEditor;
+};

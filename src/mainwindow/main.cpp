@@ -1,0 +1,34 @@
+// Tempestina10: the deadline reminder.
+
+#include "mainwindow/frmtelefono.h"
+#include "windows/look.h"
+#include "windows/qt_platform.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Tempestina10");
+    QApplication::setWindowIcon(QIcon(":/app32.png"));
+    // One look on every platform: the layouts colour their buttons and boxes themselves.
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    installFontSubstitutions();
+
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtItalian);
+
+    QtPlatform platform;
+    frmTelefono window(platform);
+    if (!window.start())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,15 @@
+#include "windows/dates.h"
+
+#include "core/short_date.h"
+
+std::chrono::year_month_day toYearMonthDay(const QDate& date)
+{
+    return std::chrono::year_month_day{std::chrono::year{date.year()},
+                                       std::chrono::month{static_cast<unsigned>(date.month())},
+                                       std::chrono::day{static_cast<unsigned>(date.day())}};
+}
+
+QString shortDateText(const QDate& date)
+{
+    return QString::fromStdString(shortDateText(toYearMonthDay(date)));
+}

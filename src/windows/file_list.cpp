@@ -1,0 +1,32 @@
+#include "windows/file_list.h"
+
+#include <QDir>
+
+FileList::FileList(QWidget* parent) : QListWidget(parent) {}
+
+void FileList::setFolder(const QString& folder)
+{
+    m_folder = folder;
+    refresh();
+}
+
+void FileList::setPattern(const QString& pattern)
+{
+    m_pattern = pattern;
+    refresh();
+}
+
+void FileList::refresh()
+{
+    clear();
+    if (m_folder.isEmpty())
+        return;
+    const QDir dir(m_folder);
+    addItems(dir.entryList({m_pattern}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+QString FileList::fileName() const
+{
+    const QListWidgetItem* item = currentItem();
+    return item ? item->text() : QString();
+}

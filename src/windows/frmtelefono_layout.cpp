@@ -1,0 +1,376 @@
+#include "windows/frmtelefono_layout.h"
+
+#include "core/slot_table.h"
+#include "windows/look.h"
+#include "windows/platform.h"
+#include "windows/twips.h"
+
+#include <QIcon>
+#include <QMovie>
+#include <QWidget>
+
+namespace Ui {
+namespace {
+
+const QString kDateTip = QStringLiteral(
+    "Scegliere la data dal calendario, poi fare doppio clic Quì. Oppure inserire manualmente la "
+    "Data esclusivamente in questo formato, es. 02/08/04");
+const QString kFileTip = QStringLiteral("SELEZIONARE IL NOME DEL FILE ATTENZIONE IL FILE DEVE  "
+                                        "RISIEDERE  NELLA CARTELLA DEL PROGRAMMA.");
+
+template <class T> T* make(QWidget* parent, const char* name, int l, int t, int w, int h)
+{
+    auto* control = new T(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twipsRect(l, t, w, h));
+    return control;
+}
+
+MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
+                  const QString& caption, const QFont& font = layoutFont("MS Serif", 8.25))
+{
+    auto* control = make<MouseLabel>(parent, name, l, t, w, h);
+    control->setText(caption);
+    control->setFont(font);
+    setForeColour(control, kGreen);
+    return control;
+}
+
+MouseLabel* picture(QWidget* parent, const char* name, int l, int t, int w, int h,
+                    const QString& resource)
+{
+    auto* control = make<MouseLabel>(parent, name, l, t, w, h);
+    control->setStretchedPicture(resource);
+    return control;
+}
+
+Shape* shape(QWidget* parent, const char* name, int l, int t, int w, int h, int border,
+             const QColor& colour = QColor(128, 0, 0))
+{
+    auto* control = make<Shape>(parent, name, l, t, w, h);
+    control->setBorder(colour, border);
+    return control;
+}
+
+Line* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2, const QColor& colour,
+           int width)
+{
+    auto* control = new Line(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setPen(colour, width);
+    control->setLine(x1, y1, x2, y2);
+    return control;
+}
+
+// The graphical button style: dark red, a picture, a cursor of its own.
+QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int h,
+                    const QString& caption, const QString& tip = {}, const QString& icon = {})
+{
+    auto* control = make<QPushButton>(parent, name, l, t, w, h);
+    control->setText(caption);
+    control->setToolTip(tip);
+    setBackColour(control, QColor(128, 0, 0));
+    setForeColour(control, QColor(255, 255, 255));
+    control->setAutoFillBackground(false);
+    control->setCursor(customCursor(CursorKind::Hand));
+    control->setFocusPolicy(Qt::StrongFocus);
+    if (!icon.isEmpty()) {
+        control->setIcon(QIcon(icon));
+        const QSize full = control->size() - QSize(6, 6);
+        control->setIconSize(full.boundedTo(QSize(32, 32)));
+    }
+    return control;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h)
+{
+    return make<QLineEdit>(parent, name, l, t, w, h);
+}
+
+QTimer* timer(QWidget* parent, const char* name, int interval, bool enabled)
+{
+    auto* control = new QTimer(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setInterval(interval);
+    if (enabled)
+        control->start();
+    return control;
+}
+
+// A button's second picture: animated while the button is held down.
+void showAnimationWhileDown(QPushButton* button, const QString& resource)
+{
+    auto* movie = new QMovie(resource, QByteArray(), button);
+    QObject::connect(movie, &QMovie::frameChanged, button,
+                     [button, movie] { button->setIcon(QIcon(movie->currentPixmap())); });
+    QObject::connect(button, &QPushButton::pressed, movie, &QMovie::start);
+    QObject::connect(button, &QPushButton::released, button, [button, movie] {
+        movie->stop();
+        button->setIcon(QIcon());
+    });
+}
+
+constexpr int kRowTop[10] = {2040, 2653, 3266, 3879, 4492, 5105, 5718, 6331, 6944, 7560};
+
+QColor slotTextBack(int slot)
+{
+    if (slot <= 3)
+        return {0, 0, 64};
+    if (slot <= 6)
+        return {0, 0, 128};
+    if (slot <= 8)
+        return {0, 0, 192};
+    return {0, 0, 255};
+}
+
+} // namespace
+
+void frmTelefono::setupUi(QWidget* w)
+{
+    w->setObjectName("frmTelefono");
+    w->setWindowTitle(kProductName);
+    w->setWindowIcon(QIcon(":/app32.png"));
+    w->setFixedSize(twipsToPixels(kMainWidthTwips), twipsToPixels(kMainHeightTwips));
+    setBackColour(w, QColor(0, 0, 0));
+
+    // Pictures, shapes, lines and labels lie beneath the boxes and buttons, as in the old
+    // toolkit, so they are made first.
+    Image1 = picture(w, "Image1", 0, 0, 11760, 8145, ":/background.jpg");
+    Shape6 = shape(w, "Shape6", 60, 0, 11600, 495, 2);
+    Shape4 = shape(w, "Shape4", 0, 0, 5535, 2055, 2);
+    Shape1 = shape(w, "Shape1", 6840, 0, 4815, 2055, 2);
+    Shape5 = shape(w, "Shape5", 6840, 0, 4815, 2055, 2);
+    Shape3 = shape(w, "Shape3", 0, 2040, 3615, 6135, 2);
+    Shape2 = shape(w, "Shape2", 3600, 2040, 8055, 6135, 2);
+    Line1 = line(w, "Line1", 1560, 8160, 8280, 8160, QColor(128, 0, 0), 3);
+    Line2 = line(w, "Line2", 10920, 120, 10800, 120, kGreen, 2);
+    Line2->hide();
+
+    Image2 = make<MouseLabel>(w, "Image2", 4800, -240, 2610, 2490);
+    Image2->setAnimation(":/globe150.gif", true);
+    Image5 = make<MouseLabel>(w, "Image5", 8160, 720, 2370, 720);
+    Image5->setAnimation(":/brand158x52.gif", false);
+    Image6 = picture(w, "Image6", 4440, 0, 3150, 450, ":/title210x30.png");
+    Image6->hide();
+
+    Label1 = label(w, "Label1", 10920, 0, 615, 375, "Info", layoutFont("Comic Sans MS", 9.75, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    setForeColour(Label1, kInfoNormal);
+    Label1->setCursor(customCursor(CursorKind::Info));
+    Label6 = label(w, "Label6", 120, 600, 1095, 255, "Data odierna :");
+    Label5 = label(w, "Label5", 1200, 600, 975, 255, "");
+    Label2 = label(w, "Label2", 1200, 1740, 615, 255, "Data :");
+    Label4 = label(w, "Label4", 2040, 1740, 1455, 255, "Tipo di Scadenze :");
+    Label3 = label(w, "Label3", 3600, 1740, 975, 255, "Scadenze :");
+    Label10 = label(w, "Label10", 7560, 1740, 1455, 255, "Conteggio caratteri :");
+    Label9 = label(w, "Label9", 9000, 1740, 495, 255, "0");
+    setForeColour(Label9, QColor(192, 192, 0));
+    Label7 = label(w, "Label7", 10200, 1560, 1560, 450, "Segnalazioni anticipate  di giorni :");
+    Label7->setWordWrap(true);
+    setForeColour(Label7, QColor(0, 192, 0));
+
+    // The alarm panel's lightweight controls.
+    Shape7 = shape(w, "Shape7", 2160, 480, 7575, 1095, 1, QColor(0, 0, 128));
+    Shape7->setFill(QColor(0, 0, 0));
+    Label11 = label(w, "Label11", 2400, 480, 1935, 255, "Selezionare il tipo di allarme");
+    Label12 = label(w, "Label12", 2430, 1170, 1575, 255, "Avvisami trà minuti:");
+    Label13 = label(w, "Label13", 2400, 1380, 375, 255, "Pari a", layoutFont("MS Serif", 6.75));
+    lblOre = label(w, "lblOre", 2880, 1380, 495, 255, "", layoutFont("MS Serif", 6.75));
+    Label14 = label(w, "Label14", 3300, 1380, 495, 255, "ore", layoutFont("MS Serif", 6.75));
+    LabelTesto = label(w, "LabelTesto", 7680, 480, 1335, 255, "Testo facoltativo");
+    LabelTesto->setToolTip(
+        "Inserire del testo che verrà visualizzato all'attivazione dell'allarme.");
+    LabelTesto->setCursor(customCursor(CursorKind::Hand));
+    labelPerProva = label(w, "labelPerProva", 9720, 480, 1695, 375,
+                          "Selezionare il nome del file wav  personalizzato:");
+    labelPerProva->setWordWrap(true);
+    labelPerProva->setToolTip(kFileTip);
+    ann = label(w, "ann", 10680, 720, 735, 255, " Annulla", layoutFont("MS Sans Serif", 8.25, true));
+    setForeColour(ann, QColor(0, 0, 0));
+    setBackColour(ann, kGreen);
+    ann->setCursor(customCursor(CursorKind::Hand));
+    shaAl = shape(w, "shaAl", 120, 1080, 1830, 615, 1, QColor(0, 0, 128));
+    lblAttivo = label(w, "lblAttivo", 120, 1200, 1935, 255, " Allarme ATTIVO!",
+                      layoutFont("MS Sans Serif", 9.75, true));
+    Label111 = label(w, "Label111", 200, 1440, 615, 255, "0");
+    lin3 = line(w, "lin3", 2145, 1440, 1930, 1440, kGreen, 1);
+    Image3 = picture(w, "Image3", 180, 810, 1725, 270, ":/minimize115x18.png");
+    Image3->setToolTip("Riduci di nuovo a icona!");
+    Image3->setCursor(customCursor(CursorKind::Hand));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             Shape7, Label11, Label12, Label13, lblOre, Label14, LabelTesto, labelPerProva, ann,
+             shaAl, lblAttivo, Label111, lin3, Image3})
+        hidden->hide();
+
+    // Boxes kept behind other controls: they hold values, not things to look at.
+    txtUltima = textBox(w, "txtUltima", 1680, 120, 615, 285);
+    textPrint = textBox(w, "textPrint", 5280, 720, 150, 525);
+
+    // Picture boxes of the caption flicker.
+    imgScritta01 = picture(w, "imgScritta01", 5280, 240, 1695, 1575, ":/scritta01.png");
+    imgScritta02 = picture(w, "imgScritta02", 5280, 240, 1695, 1575, ":/scritta02.png");
+    imgCorrente = make<MouseLabel>(w, "imgCorrente", 5160, 0, 1815, 1935);
+    imgCorrente->setScaledContents(true);
+    setBackColour(imgCorrente, QColor(0, 0, 0));
+
+    cmdEsci = button(w, "cmdEsci", 120, 0, 735, 495, "", "Esci", ":/exit32.png");
+    cmdEsci->setCursor(customCursor(CursorKind::Exit));
+    Command3 = button(w, "Command3", 840, 0, 735, 495, "", "Stampa su stampante predefinita",
+                      ":/print32.png");
+    Command2 = button(w, "Command2", 1560, 0, 855, 495, "",
+                      "Copia Tutte le scadenze in memoria, per una personalizzata impaginazione "
+                      "in Word o altro.",
+                      ":/copy16.png");
+    Command2->setIconSize(QSize(16, 16));
+    cmdList = button(w, "cmdList", 2400, 0, 975, 495, "", "Nuovo tipo di scadenza",
+                     ":/list13x15.png");
+    cmdList->setIconSize(QSize(13, 15));
+    cmdCal = button(w, "cmdCal", 3360, 0, 975, 495, "",
+                    "Apri il Calendario. Selezionare la data e fare doppio clic nella casella "
+                    "\"Data:\".",
+                    ":/calendar25x20.png");
+    cmdCal->setIconSize(QSize(25, 20));
+    Command5 = button(w, "Command5", 4320, 0, 855, 495, "", "Allarme MOMENTANEO",
+                      ":/speaker32.png");
+
+    ProgressBar1 = make<QProgressBar>(w, "ProgressBar1", 120, 1920, 9975, 120);
+    ProgressBar1->setRange(0, 500);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->hide();
+
+    // The slot grid, row by row; the tab order follows it.
+    QWidget* previous = nullptr;
+    auto chain = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const SlotBinding& b : kSlots) {
+        const int top = kRowTop[b.slot - 1];
+        SlotControls& s = rows[b.slot - 1];
+        s.date = textBox(w, b.dateBox, 840, top, 975, 405);
+        s.date->setMaxLength(8);
+        s.date->setFont(layoutFont("Times New Roman", 12, true));
+        s.date->setToolTip(kDateTip);
+        setBackColour(s.date, toolTipColour());
+        setForeColour(s.date, kDateFore);
+
+        s.type = make<QComboBox>(w, b.typeCombo, 1920, top, 1455, 315);
+        s.type->setEditable(true);
+        s.type->setInsertPolicy(QComboBox::NoInsert);
+        setBackColour(s.type, toolTipColour());
+
+        s.text = textBox(w, b.textBox, 3480, b.slot == 3 ? 3240 : top, 7455, 405);
+        s.text->setMaxLength(95);
+        s.text->setToolTip("Inserire scadenza Max 96 caratteri");
+        setBackColour(s.text, slotTextBack(b.slot));
+        setForeColour(s.text, QColor(255, 255, 255));
+
+        s.days = textBox(w, b.daysBox, 11160, top, 495, b.slot == 9 ? 390 : 405);
+        s.days->setMaxLength(2);
+        s.days->setText("1");
+        s.days->setFont(layoutFont("Times New Roman", 14.25));
+        s.days->setToolTip("Max 99");
+        setBackColour(s.days, kDaysBack);
+        setForeColour(s.days, kDaysFore);
+
+        s.cascade = timer(w, b.cascadeTimer, 50, false);
+        for (QWidget* c : std::initializer_list<QWidget*>{s.date, s.type, s.text, s.days})
+            chain(c);
+    }
+    for (const SlotBinding& b : kSlots) {
+        SlotControls& s = rows[b.slot - 1];
+        s.clear = button(w, b.clearButton, 120, b.slot == 2 ? 2640 : kRowTop[b.slot - 1], 615,
+                         405, "X");
+        s.clear->setFont(layoutFont("Book Antiqua", 14.25));
+        s.clear->setCursor(Qt::CrossCursor);
+        showAnimationWhileDown(s.clear, ":/clear25.gif");
+        chain(s.clear);
+    }
+    txtTelefono = rows[0].date, txtNome = rows[1].date, txtCommenti = rows[2].date;
+    txtData2 = rows[3].date, txtData1 = rows[4].date, D5 = rows[5].date, D4 = rows[6].date;
+    D3 = rows[7].date, D2 = rows[8].date, D1 = rows[9].date;
+    Combo1 = rows[0].type, Combo2 = rows[1].type, Combo3 = rows[2].type, Combo4 = rows[3].type;
+    Combo5 = rows[4].type, Combo6 = rows[5].type, Combo7 = rows[6].type, Combo8 = rows[7].type;
+    Combo9 = rows[8].type, Combo10 = rows[9].type;
+    R1 = rows[0].text, R2 = rows[1].text, R3 = rows[2].text, R4 = rows[3].text;
+    R5 = rows[4].text, R6 = rows[5].text, R7 = rows[6].text, R8 = rows[7].text;
+    R9 = rows[8].text, R10 = rows[9].text;
+    seg1 = rows[0].days, seg2 = rows[1].days, seg3 = rows[2].days, seg4 = rows[3].days;
+    seg5 = rows[4].days, seg6 = rows[5].days, seg7 = rows[6].days, seg8 = rows[7].days;
+    seg9 = rows[8].days, seg10 = rows[9].days;
+    C1 = rows[0].clear, C2 = rows[1].clear, C3 = rows[2].clear, C4 = rows[3].clear;
+    C5 = rows[4].clear, C6 = rows[5].clear, C7 = rows[6].clear, C8 = rows[7].clear;
+    C9 = rows[8].clear, C10 = rows[9].clear;
+    Timer2 = rows[0].cascade, Timer3 = rows[1].cascade, Timer4 = rows[2].cascade;
+    Timer5 = rows[3].cascade, Timer6 = rows[4].cascade, Timer7 = rows[5].cascade;
+    Timer8 = rows[6].cascade, Timer9 = rows[7].cascade, Timer10 = rows[8].cascade;
+    Timer11 = rows[9].cascade;
+
+    Text3 = textBox(w, "Text3", 11490, 8040, 165, 135);
+    Text3->setToolTip("SCADENZA TRA' BREVE");
+    Text3->setReadOnly(true);
+    setBackColour(Text3, QColor(192, 64, 0));
+    Text3->setCursor(customCursor(CursorKind::Info));
+    Text2 = textBox(w, "Text2", 11160, 8040, 150, 135);
+    Text2->setToolTip("SCADENZA SCADUTA");
+    Text2->setReadOnly(true);
+    setBackColour(Text2, QColor(192, 255, 192));
+    Text2->setCursor(customCursor(CursorKind::Info));
+    for (QLineEdit* legend : {Text3, Text2}) {
+        legend->setFrame(false);
+        legend->setFocusPolicy(Qt::NoFocus);
+    }
+
+    // The alarm panel's boxes and buttons.
+    cboAl = make<QComboBox>(w, "cboAl", 2400, 720, 2295, 315);
+    cboAl->setEditable(true);
+    cboAl->setInsertPolicy(QComboBox::NoInsert);
+    cboMin = make<QComboBox>(w, "cboMin", 3840, 1200, 855, 315);
+    cboMin->setEditable(true);
+    cboMin->setInsertPolicy(QComboBox::NoInsert);
+    cboMin->setEditText("1");
+    cboMin->setEnabled(false);
+    for (QComboBox* box : {cboAl, cboMin})
+        setBackColour(box, toolTipColour());
+    TestoAl = make<LimitedTextEdit>(w, "TestoAl", 7080, 720, 2535, 735);
+    TestoAl->setMaxLength(100);
+    TestoAl->setToolTip("Max 100 caratteri");
+    setBackColour(TestoAl, toolTipColour());
+    File1 = make<FileList>(w, "File1", 9720, 960, 1695, 480);
+    File1->setPattern("*.wav");
+    File1->setToolTip(kFileTip);
+    File1->setFont(layoutFont("MS Sans Serif", 8.25, true));
+    setBackColour(File1, toolTipColour());
+    prova = textBox(w, "prova", 7800, 840, 1695, 405);
+    prova->setEnabled(false);
+    setBackColour(prova, toolTipColour());
+    cmdInfo = button(w, "cmdInfo", 4790, 520, 375, 300, "?");
+    cmdInfo->setFont(layoutFont("MS Sans Serif", 12, true));
+    cmdChud = button(w, "cmdChud", 4790, 860, 375, 300, "", {}, ":/close21x13.png");
+    cmdChud->setIconSize(QSize(21, 13));
+    cmdMinimiz = button(w, "cmdMinimiz", 4790, 1195, 375, 360, "OK");
+    cmdMinimiz->setEnabled(false);
+    for (QWidget* hidden : std::initializer_list<QWidget*>{cboAl, cboMin, TestoAl, File1, prova,
+                                                            cmdInfo, cmdChud, cmdMinimiz})
+        hidden->hide();
+
+    // The calendar panel lies over the type and text columns.
+    Calendar1 = make<QCalendarWidget>(w, "Calendar1", 1920, 2040, 9015, 6015);
+    Calendar1->setGridVisible(true);
+    cmdchiud = button(w, "cmdchiud", 2160, 2220, 975, 330, "Chiudi", "Chiudi il calendario");
+    cmdchiud->setFont(layoutFont("MS Sans Serif", 9.75));
+    cmdAdesso = button(w, "cmdAdesso", 7200, 2220, 975, 330, "Now", "DATA ODIERNA");
+    cmdAdesso->setFont(layoutFont("MS Sans Serif", 9.75));
+    cmdInfoC = button(w, "cmdInfoC", 3360, 2220, 375, 330, "?");
+    cmdInfoC->setFont(layoutFont("MS Sans Serif", 12, true));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
+        hidden->hide();
+
+    Timer1 = timer(w, "Timer1", 50, true);
+    tmrAll = timer(w, "tmrAll", 1000, false);
+    tmrAll->setTimerType(Qt::PreciseTimer);
+}
+
+} // namespace Ui

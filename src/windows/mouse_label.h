@@ -1,0 +1,30 @@
+#pragma once
+// A label, image or picture box that reports the mouse: the old toolkit's lightweight
+// controls answer move, press, release and click, which QLabel keeps to itself.
+
+#include <QLabel>
+
+class MouseLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit MouseLabel(QWidget* parent = nullptr);
+
+    // Shows a picture stretched to the control's size, as an image control does.
+    void setStretchedPicture(const QString& resource);
+    // Shows an animated picture (GIF), looping, stretched or at its own size.
+    void setAnimation(const QString& resource, bool stretched);
+
+signals:
+    void mouseMoved();
+    void mousePressed();
+    void mouseReleased();
+    void clicked();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};

@@ -29,6 +29,7 @@ frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
     : QWidget(parent), m_platform(platform)
 {
     ui.setupUi(this);
+    // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);

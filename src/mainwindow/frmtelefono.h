@@ -51,5 +51,7 @@ private:
     DeadlineCard m_card;
     bool m_ending = false;
     QPointer<QWidget> m_form2;
+    // The window's features, each attached to its controls (one line each below and in
+    // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
 };

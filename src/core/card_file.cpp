@@ -53,12 +53,12 @@ IoResult CardFile::open(const std::filesystem::path& path)
         return IoResult::failure("Impossibile aprire l'archivio: il nome non indica un file");
 
     errno = 0;
-    std::FILE* file = std::fopen(path.string().c_str(), "r+b");
+    std::FILE* file = openFile(path, "r+b");
     if (!file && errno == ENOENT) {
         // "x": create only when still missing, so a file made meanwhile is never truncated.
-        file = std::fopen(path.string().c_str(), "w+bx");
+        file = openFile(path, "w+bx");
         if (!file && errno == EEXIST)
-            file = std::fopen(path.string().c_str(), "r+b");
+            file = openFile(path, "r+b");
     }
     if (!file)
         return failureFromErrno("Impossibile aprire l'archivio", errno ? errno : EIO);

@@ -32,7 +32,7 @@ IoResult writeBytes(const std::filesystem::path& file, const std::string& bytes,
 {
     const char* what = "Impossibile scrivere";
     errno = 0;
-    std::FILE* out = std::fopen(file.string().c_str(), mode);
+    std::FILE* out = openFile(file, mode);
     if (!out)
         return failure(what, shownAs, errno);
     errno = 0;
@@ -110,7 +110,7 @@ IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>
         return failure("Impossibile leggere", file, EISDIR);
 
     errno = 0;
-    std::FILE* in = std::fopen(file.string().c_str(), "rb");
+    std::FILE* in = openFile(file, "rb");
     if (!in)
         return failure("Impossibile leggere", file, errno);
     std::string bytes;

@@ -1,0 +1,341 @@
+// The main window from start to exit: the start-up notices in their order, Form1, the save
+// of card 1 at exit, and what happens when the archive fails.
+
+#include "card_builder.h"
+#include "fake_platform.h"
+#include "mainwindow/frmtelefono.h"
+#include "windows/form1.h"
+#include "windows/look.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
+class LifecycleTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_work;    // the working folder: Archivio.DAT
+    QTemporaryDir m_program; // the program folder: lista.txt
+    QString m_previousFolder;
+
+    QString archive() const { return QDir(m_work.path()).filePath("Archivio.DAT"); }
+
+    static void answerForm1(FakePlatform& platform, int choice)
+    {
+        platform.onModal = [choice](QDialog* d) {
+            auto* form = qobject_cast<Form1*>(d);
+            QVERIFY(form);
+            QTest::mouseClick(choice == Form1::Quit ? form->ui.Command1 : form->ui.Command2,
+                              Qt::LeftButton);
+        };
+    }
+
+    struct Started {
+        FakePlatform platform;
+        std::unique_ptr<frmTelefono> window;
+        bool ok = false;
+    };
+
+    std::unique_ptr<Started> startWith(const DeadlineCard& card, QDate today)
+    {
+        writeBytes(archive(), recordBytes(card));
+        auto s = std::make_unique<Started>();
+        s->platform.todayDate = today;
+        s->platform.folder = m_program.path();
+        s->window = std::make_unique<frmTelefono>(s->platform);
+        s->ok = s->window->start();
+        return s;
+    }
+
+    static QColor colourOf(frmTelefono& w, const char* name)
+    {
+        return backColour(w.findChild<QWidget*>(name));
+    }
+
+private slots:
+    void init()
+    {
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_work.path());
+        QFile::remove(archive());
+        QFile::remove(QDir(m_program.path()).filePath("lista.txt"));
+    }
+    void cleanup() { QDir::setCurrent(m_previousFolder); }
+
+    void dueSoonAndExpiredNoticesComeInOrderBeforeForm1()
+    {
+        // Slot 1 due in 5 days with 5 days' notice; slot 2 expired by 1, slot 3 by 3 days,
+        // slot 4 by 4 days (nothing); nothing today, so Form1 comes last.
+        auto s = startWith(cardWith({{1, {"15/03/05", "Bollo", "5"}},
+                                     {2, {"09/03/05", "Luce", "1"}},
+                                     {3, {"07/03/05", "Gas", "1"}},
+                                     {4, {"06/03/05", "Acqua", "1"}}}),
+                           QDate(2005, 3, 10));
+        QVERIFY(s->ok);
+        QCOMPARE(s->platform.messageTexts(),
+                 QStringList({"A breve hai qualche scadenza!", "Scadenza scaduta da 1 giorno!",
+                              "Scadenza scaduta da 3 giorni!"}));
+        QCOMPARE(s->platform.messages[0].icon, Platform::Icon::Information);
+        QCOMPARE(s->platform.messages[1].icon, Platform::Icon::None);
+        QCOMPARE(s->platform.modalWindows, QStringList{"Form1"});
+        QCOMPARE(colourOf(*s->window, "seg1"), QColor(192, 64, 0));
+        QCOMPARE(colourOf(*s->window, "seg2"), QColor(192, 255, 192));
+        QCOMPARE(colourOf(*s->window, "seg3"), QColor(192, 255, 192));
+        QCOMPARE(colourOf(*s->window, "seg4"), QColor(64, 0, 0));
+        QCOMPARE(colourOf(*s->window, "txtTelefono"), toolTipColour());
+        QCOMPARE(s->window->ui.Label5->text(), QString("10/03/05"));
+    }
+
+    void colourOfOneAndTwoDaysComesBeforeTheMessageAndOfThreeDaysAfter()
+    {
+        writeBytes(archive(), recordBytes(cardWith({{5, {"08/03/05", "", "1"}},
+                                                    {6, {"07/03/05", "", "1"}}})));
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QStringList seen; // the colours of seg5 and seg6 as each message shows
+        platform.onMessage = [&](const FakePlatform::Message&) {
+            seen << backColour(w.ui.seg5).name() + " " + backColour(w.ui.seg6).name();
+        };
+        QVERIFY(w.start());
+        QCOMPARE(platform.messageTexts(), QStringList({"Scadenza scaduta da 2 giorni!",
+                                                       "Scadenza scaduta da 3 giorni!"}));
+        QCOMPARE(seen, QStringList({"#c0ffc0 #400000", "#c0ffc0 #400000"}));
+        QCOMPARE(backColour(w.ui.seg6), QColor(192, 255, 192));
+    }
+
+    void dueTodayWithNoAdvanceIsBothSoonAndTodayWithoutForm1()
+    {
+        auto s = startWith(cardWith({{3, {"10/03/05", "Tassa", "0"}}}), QDate(2005, 3, 10));
+        QVERIFY(s->ok);
+        QCOMPARE(s->platform.messageTexts(),
+                 QStringList({"A breve hai qualche scadenza!", "Oggi hai qualche scadenza!"}));
+        QVERIFY(s->platform.modalWindows.isEmpty());
+        QCOMPARE(colourOf(*s->window, "seg3"), QColor(192, 64, 0));
+        QCOMPARE(colourOf(*s->window, "txtCommenti"), QColor(255, 0, 0));
+    }
+
+    void twoSlotsDueTodayGiveTwoMessagesInDateBoxOrder()
+    {
+        auto s = startWith(cardWith({{4, {"10/03/05", "", "3"}}, {5, {"10/03/05", "", "3"}}}),
+                           QDate(2005, 3, 10));
+        QCOMPARE(s->platform.messageTexts(),
+                 QStringList({"Oggi hai qualche scadenza!", "Oggi hai qualche scadenza!"}));
+        QCOMPARE(colourOf(*s->window, "txtData2"), QColor(255, 0, 0));
+        QCOMPARE(colourOf(*s->window, "txtData1"), QColor(255, 0, 0));
+        QVERIFY(s->platform.modalWindows.isEmpty());
+    }
+
+    void acrossTheYearEnd()
+    {
+        auto s = startWith(cardWith({{1, {"31/12/04", "", "1"}}, {2, {"02/01/05", "", "1"}}}),
+                           QDate(2005, 1, 1));
+        QCOMPARE(s->platform.messageTexts(), QStringList({"A breve hai qualche scadenza!",
+                                                          "Scadenza scaduta da 1 giorno!"}));
+        QCOMPARE(colourOf(*s->window, "seg2"), QColor(192, 64, 0));
+        QCOMPARE(colourOf(*s->window, "seg1"), QColor(192, 255, 192));
+        QCOMPARE(s->window->ui.Label5->text(), QString("01/01/05"));
+    }
+
+    void firstStartCreatesTheArchiveInTheWorkingFolderAndShowsAnEmptyCard()
+    {
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QVERIFY(w.start());
+        QVERIFY(platform.messages.empty());
+        QCOMPARE(platform.modalWindows, QStringList{"Form1"});
+        QVERIFY(QFileInfo::exists(archive()));
+        QCOMPARE(QFileInfo(archive()).size(), 0);
+        QVERIFY(!QFileInfo::exists(QDir(m_program.path()).filePath("Archivio.DAT")));
+        for (const SlotControls& s : w.ui.rows) {
+            QVERIFY(s.date->text().isEmpty() && s.text->text().isEmpty());
+            QCOMPARE(s.days->text(), QString("1"));
+        }
+        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QCOMPARE(platform.quits, 1);
+        const QByteArray bytes = readBytes(archive());
+        QCOMPARE(bytes.size(), 3002);
+        QCOMPARE(bytes.mid(0, 100), QByteArray(100, ' '));
+        QCOMPARE(bytes.mid(2000, 100), QByteArray("1").append(QByteArray(99, ' ')));
+    }
+
+    void chiudiInForm1EndsWithoutSavingAndLeavesTheArchiveAsItWas()
+    {
+        // A days text that is not a number would be repaired to "1" by a save.
+        const QByteArray before = recordBytes(cardWith({{2, {"01/01/99", "vecchia", "x"}}}));
+        writeBytes(archive(), before);
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        answerForm1(platform, Form1::Quit);
+        {
+            frmTelefono w(platform);
+            QVERIFY(!w.start());
+            QVERIFY(!w.isVisible());
+        }
+        QCOMPARE(readBytes(archive()), before);
+    }
+
+    void editOfSlotSevenIsSavedByExitButtonAndByClosingTheWindow()
+    {
+        for (const bool byClose : {false, true}) {
+            const DeadlineCard card = cardWith({{7, {"", "vecchio", "1"}}});
+            auto s = startWith(card, QDate(2005, 3, 10));
+            QVERIFY(s->ok);
+            s->window->show();
+            QLineEdit* r7 = s->window->ui.R7;
+            r7->selectAll();
+            QTest::keyClicks(r7, "Dentista alle 9");
+            if (byClose)
+                QVERIFY(s->window->close());
+            else
+                QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
+            const DeadlineCard saved = cardOf(readBytes(archive()));
+            QCOMPARE(QString::fromStdString(saved.fields[17 - 1]), QString("Dentista alle 9"));
+            QCOMPARE(s->platform.quits, byClose ? 0 : 1);
+        }
+    }
+
+    void emptyDaysBoxesStopTheExitAtTheFirstOne()
+    {
+        const QByteArray before = recordBytes(cardWith({}));
+        auto s = startWith(cardWith({}), QDate(2005, 3, 10));
+        s->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s->window.get()));
+        s->platform.messages.clear();
+        // The number repair refills a box emptied by typing, so empty them around it.
+        for (QLineEdit* days : {s->window->ui.seg4, s->window->ui.seg9}) {
+            const QSignalBlocker quiet(days);
+            days->clear();
+        }
+        QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
+        QCOMPARE(s->platform.messageTexts(),
+                 QStringList{"inserire una segnalazione pari a 0 o superiore!"});
+        QCOMPARE(QApplication::focusWidget(), s->window->ui.seg4);
+        QCOMPARE(s->platform.quits, 0);
+        QVERIFY(!s->window->close());
+        QVERIFY(s->window->isVisible());
+        QCOMPARE(s->platform.messages.size(), std::size_t(2));
+        QCOMPARE(readBytes(archive()), before);
+    }
+
+    void onlyCardOneChangesInAThreeCardArchive()
+    {
+        QByteArray others;
+        for (int i = 0; i < 6004; ++i)
+            others.append(char(i % 251));
+        writeBytes(archive(), recordBytes(cardWith({})) + others);
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QVERIFY(w.start());
+        QTest::keyClicks(w.ui.R1, "Nuova");
+        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        const QByteArray after = readBytes(archive());
+        QCOMPARE(after.size(), 9006);
+        QCOMPARE(after.mid(3002), others);
+        QCOMPARE(QString::fromStdString(cardOf(after).fields[10]), QString("Nuova"));
+    }
+
+    void anArchiveThatCannotBeOpenedIsNamedWithItsFolderAndReason()
+    {
+        QVERIFY(QDir(m_work.path()).mkdir("Archivio.DAT"));
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QVERIFY(!w.start());
+        QCOMPARE(platform.messages.size(), std::size_t(1));
+        const QString text = platform.messages[0].text;
+        QVERIFY2(text.contains("Archivio.DAT") &&
+                     text.contains(QDir::toNativeSeparators(m_work.path())) &&
+                     text.contains("cartella"),
+                 qPrintable(text));
+        QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
+        QVERIFY(platform.modalWindows.isEmpty());
+        QVERIFY(QDir(m_work.path()).rmdir("Archivio.DAT"));
+    }
+
+#ifdef Q_OS_UNIX
+    void aFailedSaveKeepsTheWindowAndTheEditsAndAllowsALaterExit()
+    {
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QVERIFY(w.start()); // a new, empty archive
+        w.show();
+        QTest::keyClicks(w.ui.R3, "da non perdere");
+
+        // A file-size limit makes the write fail as a full disk would.
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved;
+        limited.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        const bool closed = w.close();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+
+        QVERIFY(!closed);
+        QCOMPARE(platform.quits, 0);
+        QCOMPARE(platform.messages.size(), std::size_t(2));
+        QVERIFY(platform.messages[0].text.contains("NON sono state salvate"));
+        QCOMPARE(w.ui.R3->text(), QString("da non perdere"));
+        QVERIFY(readBytes(archive()).size() < 3002);
+
+        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QCOMPARE(platform.quits, 1);
+        QCOMPARE(QString::fromStdString(cardOf(readBytes(archive())).fields[12]),
+                 QString("da non perdere"));
+    }
+#endif
+
+    void typesFromTheListFillAllTenCombosWithAnEmptyEditText()
+    {
+        writeBytes(QDir(m_program.path()).filePath("lista.txt"), "Bollo\r\nLuce,Gas\r\n\r\nIMU");
+        auto s = startWith(cardWith({{1, {"", "testo", "1"}}}), QDate(2005, 3, 10));
+        for (const SlotControls& row : s->window->ui.rows) {
+            QCOMPARE(row.type->count(), 5);
+            QCOMPARE(row.type->itemText(1), QString("Luce"));
+            QCOMPARE(row.type->itemText(3), QString());
+            QCOMPARE(row.type->currentText(), QString());
+        }
+        // The card's texts replace what the type pick wrote at the fill.
+        QCOMPARE(s->window->ui.R1->text(), QString("testo"));
+        QCOMPARE(s->window->ui.R2->text(), QString());
+    }
+
+    void aMissingListLeavesTheCombosEmptyWithoutAMessage()
+    {
+        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
+        QVERIFY(s->ok);
+        QCOMPARE(s->window->ui.Combo1->count(), 0);
+        QCOMPARE(s->platform.messageTexts(), QStringList{"Oggi hai qualche scadenza!"});
+    }
+
+    void infoOpensForm2AndMinimisesItsButtonRestores()
+    {
+        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
+        s->window->show();
+        QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
+        QWidget* form2 = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "Form2" && top->isVisible())
+                form2 = top;
+        QVERIFY(form2);
+        QVERIFY(s->window->isMinimized());
+        auto* exit = form2->findChild<QPushButton*>("Command1");
+        QTest::mouseClick(exit, Qt::LeftButton);
+        QVERIFY(!s->window->isMinimized());
+        QTRY_VERIFY(!form2->isVisible());
+    }
+};
+
+QTEST_MAIN(LifecycleTest)
+#include "lifecycle_test.moc"

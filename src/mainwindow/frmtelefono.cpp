@@ -1,5 +1,6 @@
 #include "mainwindow/frmtelefono.h"
 
+#include "alarm/alarm_panel.h"
 #include "core/short_date.h"
 #include "core/slot_table.h"
 #include "core/startup_notices.h"
@@ -31,6 +32,7 @@ frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
     ui.setupUi(this);
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
+    m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);
 }

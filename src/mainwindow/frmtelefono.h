@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+class AlarmPanel;
 class Form2;
 class Platform;
 class SlotEditor;
@@ -54,4 +55,5 @@ private:
     // The window's features, each attached to its controls (one line each below and in
     // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
+    std::unique_ptr<AlarmPanel> m_alarmPanel;
 };

@@ -1,0 +1,235 @@
+#include "alarm/alarm_panel.h"
+
+#include "alarm/alarm_rules.h"
+#include "alarm/form3.h"
+#include "alarm/module3.h"
+#include "windows/look.h"
+#include "windows/platform.h"
+#include "windows/texts.h"
+#include "windows/twips.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+const QString kFilePrompt = QStringLiteral("Selezionare il nome del file wav  personalizzato:");
+const QString kFileChosen = QStringLiteral("OK! File inserito");
+const QColor kYellow{255, 255, 0};
+
+const QString kHelp = QStringList{"Selezionare il tipo di allarme",
+                                  "in modo da ricevere un segnale acustico",
+                                  "appropriato, il quale entrerà in funzione allo scadere",
+                                  "dei minuti selezionati dalla casella apposita.",
+                                  "(per un massimo di 480 minuti = 8 ore)",
+                                  "Questo strumento resta in funzione solo e sempre",
+                                  "dopo aver premuto il pulsante OK.",
+                                  "-----",
+                                  "Naturalmente ALZARE il volume dei diffusori audio!"}
+                          .join("\r\n");
+
+void setVisible(std::initializer_list<QWidget*> controls, bool visible)
+{
+    for (QWidget* control : controls)
+        control->setVisible(visible);
+}
+
+} // namespace
+
+AlarmPanel::AlarmPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+    : ui(ui), m_platform(platform), m_window(window)
+{
+    // The chosen name is played from the program's folder, so that is the folder listed.
+    ui.File1->setFolder(platform.programFolder());
+    ui.TestoAl->installEventFilter(this);
+
+    connect(ui.Command5, &QPushButton::clicked, this, &AlarmPanel::openPanel);
+    connect(ui.cboAl, &QComboBox::activated, this, &AlarmPanel::pickType);
+    connect(ui.cboMin, &QComboBox::activated, this, &AlarmPanel::pickMinutes);
+    connect(ui.File1, &QListWidget::itemClicked, this, &AlarmPanel::pickFile);
+    connect(ui.File1, &QListWidget::itemActivated, this, &AlarmPanel::pickFile);
+    connect(ui.ann, &MouseLabel::clicked, this, &AlarmPanel::clearFile);
+    connect(ui.LabelTesto, &MouseLabel::clicked, ui.TestoAl, [&ui] { ui.TestoAl->setFocus(); });
+    connect(ui.cmdInfo, &QPushButton::clicked, this, &AlarmPanel::showHelp);
+    connect(ui.cmdMinimiz, &QPushButton::clicked, this, &AlarmPanel::arm);
+    connect(ui.tmrAll, &QTimer::timeout, this, &AlarmPanel::tick);
+    connect(ui.cmdChud, &QPushButton::clicked, this, &AlarmPanel::cancel);
+    connect(ui.Image3, &MouseLabel::clicked, window, &QWidget::showMinimized);
+
+    connect(ui.Image3, &MouseLabel::mouseMoved, ui.lblAttivo,
+            [&ui] { setForeColour(ui.lblAttivo, kYellow); });
+    for (MouseLabel* resetter :
+         {ui.Image1, ui.Label2, ui.Label4, ui.Label5, ui.Label6, ui.lblAttivo})
+        connect(resetter, &MouseLabel::mouseMoved, ui.lblAttivo,
+                [&ui] { setForeColour(ui.lblAttivo, Ui::kGreen); });
+}
+
+void AlarmPanel::setPanelWidth(int twips)
+{
+    ui.Shape7->resize(twipsToPixels(twips), ui.Shape7->height());
+}
+
+void AlarmPanel::openPanel()
+{
+    ConteggioAttivo = 0;
+    ui.cmdInfo->setEnabled(true);
+    ui.cboAl->setEnabled(true);
+    setVisible({ui.Label13, ui.Label14, ui.lblOre}, true);
+    ui.lblOre->setText(QString());
+    setVisible({ui.Shape7, ui.Label11, ui.Label12, ui.cboAl, ui.cboMin, ui.cmdInfo, ui.cmdMinimiz,
+                ui.cmdChud, ui.LabelTesto, ui.TestoAl},
+               true);
+    setPanelWidth(7575);
+
+    // A second press while the panel is open fills the lists afresh rather than doubling
+    // them; the boxes' texts are the user's and stay as they were.
+    const QString typeText = ui.cboAl->currentText();
+    const QString minutesText = ui.cboMin->currentText();
+    ui.cboAl->clear();
+    ui.cboMin->clear();
+    for (std::string_view type : alarmrules::kTypes)
+        ui.cboAl->addItem(QString::fromUtf8(type.data(), qsizetype(type.size())));
+    CaricaMinuti(ui.cboMin);
+    for (int minutes = alarmrules::kFirstHalfMinutes + 1; minutes <= alarmrules::kMaxMinutes;
+         ++minutes)
+        ui.cboMin->addItem(QString::number(minutes));
+    ui.cboAl->setCurrentIndex(-1);
+    ui.cboAl->setEditText(typeText);
+    ui.cboMin->setEditText(minutesText);
+}
+
+void AlarmPanel::pickType()
+{
+    ConteggioAttivo = 0;
+    ui.Label111->setText("0");
+    ui.cboMin->setEnabled(true);
+    if (ui.cboAl->currentText() == QLatin1String(alarmrules::kCustomType.data())) {
+        setVisible({ui.prova, ui.labelPerProva, ui.File1}, true);
+        setPanelWidth(9375);
+    } else {
+        clearFile();
+        setVisible({ui.prova, ui.labelPerProva, ui.File1}, false);
+        setPanelWidth(7575);
+    }
+}
+
+void AlarmPanel::pickMinutes(int index)
+{
+    bool ok = false;
+    const int minutes = ui.cboMin->itemText(index).toInt(&ok);
+    if (!ok || minutes < 1 || minutes > alarmrules::kMaxMinutes)
+        return;
+    const alarmrules::MinutesDisplay shown = alarmrules::minutesDisplay(minutes);
+    ui.lblOre->setText(QString::fromStdString(shown.amount));
+    ui.Label14->setText(QString::fromStdString(shown.unit));
+    ui.txtUltima->setText(QString::fromStdString(alarmrules::targetSeconds(minutes)));
+    ui.cmdMinimiz->setEnabled(true);
+}
+
+void AlarmPanel::pickFile()
+{
+    const QString name = ui.File1->fileName();
+    if (name.isEmpty())
+        return;
+    ui.prova->setText(name);
+    ui.labelPerProva->setText(kFileChosen);
+    ui.ann->show();
+}
+
+void AlarmPanel::clearFile()
+{
+    ui.labelPerProva->setText(kFilePrompt);
+    ui.prova->setText(QString());
+    ui.File1->refresh();
+    ui.ann->hide();
+}
+
+bool AlarmPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.TestoAl && event->type() == QEvent::KeyPress) {
+        // Only keys that type a character (Backspace included) warn, as with the slot texts;
+        // the key then goes on, and the length limit refuses what would not fit.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool typing = !key->text().isEmpty() || key->key() == Qt::Key_Backspace;
+        if (typing && ui.TestoAl->length() == ui.TestoAl->maxLength()) {
+            m_platform.beep();
+            m_platform.message(m_window, kLengthLimitMessage);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AlarmPanel::showHelp()
+{
+    m_platform.playWave(m_platform.programFolder() + "/diffusori.wav");
+    m_platform.message(m_window, kHelp, Platform::Icon::Information);
+}
+
+void AlarmPanel::arm()
+{
+    ConteggioAttivo = 1;
+    ui.tmrAll->start();
+    ui.Command5->setEnabled(false);
+    setVisible({ui.Label111, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Image3}, true);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui.cmdInfo, ui.cmdMinimiz, ui.cboMin})
+        control->setEnabled(false);
+    m_window->showMinimized();
+    ui.cboAl->setEnabled(false);
+}
+
+void AlarmPanel::tick()
+{
+    const QString counter = ui.Label111->text();
+    m_window->setWindowTitle(QString::fromStdString(
+        alarmrules::tickCaption(m_window->isMinimized(), counter.toStdString())));
+    if (ConteggioAttivo == 1)
+        ui.Label111->setText(QString::fromStdString(alarmrules::nextCount(counter.toStdString())));
+    if (ui.Label111->text() == ui.txtUltima->text()) {
+        // Not owned by the main window: the notice must show while that one is minimised.
+        Form3 notice(ui, m_platform);
+        connect(&notice, &Form3::acknowledged, this, &AlarmPanel::acknowledge);
+        m_platform.runModal(&notice);
+    }
+}
+
+void AlarmPanel::acknowledge()
+{
+    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    ui.tmrAll->stop();
+    ui.ann->hide();
+    ui.Command5->setEnabled(true);
+    setVisible({ui.Label111, ui.Image3, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Shape7, ui.Label11,
+                ui.Label12, ui.cboAl, ui.cboMin, ui.cmdInfo, ui.cmdMinimiz},
+               false);
+    ui.cmdMinimiz->setEnabled(false);
+    ui.cboAl->clear();
+    ui.cboMin->clear();
+    ui.cboMin->setEnabled(false);
+    setVisible({ui.textPrint, ui.cmdChud, ui.Label13, ui.lblOre, ui.Label14, ui.TestoAl,
+                ui.LabelTesto, ui.prova, ui.labelPerProva, ui.File1},
+               false);
+    // The alarm is over: a caption still counting seconds would say otherwise.
+    m_window->setWindowTitle(kProductName);
+}
+
+void AlarmPanel::cancel()
+{
+    ConteggioAttivo = 0;
+    ui.ann->hide();
+    ui.Command5->setEnabled(true);
+    ui.tmrAll->stop();
+    ui.Label111->setText("0");
+    setVisible({ui.Label111, ui.Image3, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Label13, ui.Label14,
+                ui.lblOre, ui.Shape7, ui.Label11, ui.Label12, ui.cboAl, ui.cboMin, ui.cmdInfo,
+                ui.cmdMinimiz, ui.cmdChud},
+               false);
+    ui.cmdMinimiz->setEnabled(false);
+    ui.labelPerProva->setText(kFilePrompt);
+    ui.prova->setText(QString());
+    ui.File1->refresh();
+    setVisible({ui.LabelTesto, ui.TestoAl, ui.prova, ui.labelPerProva, ui.File1}, false);
+    ui.cboAl->clear();
+    ui.cboMin->clear();
+    ui.cboMin->setEnabled(false);
+    // Cancelling a countdown shown in the caption ends that display too.
+    m_window->setWindowTitle(kProductName);
+}

@@ -1,0 +1,111 @@
+// On a real X server: the real main window with the real platform arms a 1-minute alarm,
+// its tick shortened inside this test only, and the notice window appears over the
+// minimised window and is acknowledged.
+
+#include "alarm/form3.h"
+#include "mainwindow/frmtelefono.h"
+#include "windows/form1.h"
+#include "windows/qt_platform.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The real platform, with a program folder of the test's own and the sounds recorded.
+class TestPlatform : public QtPlatform {
+public:
+    QString folder;
+    QStringList played;
+    QString programFolder() override { return folder; }
+    void playWave(const QString& path) override
+    {
+        played << path;
+        QtPlatform::playWave(path);
+    }
+};
+
+} // namespace
+
+class AlarmXTest : public QObject {
+    Q_OBJECT
+
+    static void pick(QComboBox* box, const QString& text)
+    {
+        const int index = box->findText(text, Qt::MatchExactly);
+        QVERIFY(index >= 0);
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        view->setCurrentIndex(box->model()->index(index, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(box->currentText(), text);
+    }
+
+private slots:
+    void noticeAppearsOnScreenWhenTheCountReachesTheTarget()
+    {
+        QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
+        QTemporaryDir work, program;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(work.path());
+        TestPlatform platform;
+        platform.folder = program.path();
+
+        // Answers the modal windows as a user would: on through Form1, then reads the notice.
+        QString noticeType, noticeText;
+        QSize outline;
+        bool noticeExposed = false, mainMinimised = false;
+        QTimer user;
+        user.setInterval(20);
+        frmTelefono* window = nullptr;
+        connect(&user, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* form1 = qobject_cast<Form1*>(modal)) {
+                QTest::mouseClick(form1->ui.Command2, Qt::LeftButton);
+            } else if (auto* notice = qobject_cast<Form3*>(modal)) {
+                if (!notice->windowHandle() || !notice->windowHandle()->isExposed())
+                    return;
+                noticeExposed = true;
+                noticeType = notice->ui.Label2->text();
+                noticeText = notice->ui.Label3->text();
+                outline = notice->mask().boundingRect().size();
+                mainMinimised = window && window->isMinimized();
+                QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
+            }
+        });
+        user.start();
+
+        frmTelefono w(platform);
+        window = &w;
+        QVERIFY(w.start());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        QTest::mouseClick(w.ui.Command5, Qt::LeftButton);
+        pick(w.ui.cboAl, "Telefonata");
+        pick(w.ui.cboMin, "1");
+        QTest::keyClicks(w.ui.TestoAl, "Richiamare");
+        w.ui.tmrAll->setInterval(10);
+        QTest::mouseClick(w.ui.cmdMinimiz, Qt::LeftButton);
+        QVERIFY(w.isMinimized());
+
+        QTRY_VERIFY_WITH_TIMEOUT(noticeExposed, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.ui.tmrAll->isActive(), 5000);
+        QCOMPARE(noticeType, QString("Telefonata"));
+        QCOMPARE(noticeText, QString("Richiamare"));
+        QVERIFY(mainMinimised);
+        QCOMPARE(outline, QSize(241, 249));
+        QCOMPARE(platform.played, QStringList{program.path() + "/tel.wav"});
+        QVERIFY(!w.isMinimized());
+        QCOMPARE(w.windowTitle(), QString("Tempestina10"));
+        QVERIFY(w.ui.Command5->isEnabled());
+        user.stop();
+        QDir::setCurrent(previous);
+    }
+};
+
+QTEST_MAIN(AlarmXTest)
+#include "alarm_x_test.moc"

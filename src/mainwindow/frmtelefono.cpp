@@ -4,6 +4,7 @@
 #include "core/short_date.h"
 #include "core/slot_table.h"
 #include "core/startup_notices.h"
+#include "mainwindow/animations.h"
 #include "mainwindow/slot_editor.h"
 #include "types/types_file.h"
 #include "windows/dates.h"
@@ -32,6 +33,7 @@ frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
     ui.setupUi(this);
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
+    m_animations = std::make_unique<Animations>(ui, this);
     m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);

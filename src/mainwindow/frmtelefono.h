@@ -9,6 +9,7 @@
 #include <memory>
 
 class AlarmPanel;
+class Animations;
 class Form2;
 class Platform;
 class SlotEditor;
@@ -55,5 +56,6 @@ private:
     // The window's features, each attached to its controls (one line each below and in
     // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
+    std::unique_ptr<Animations> m_animations;
     std::unique_ptr<AlarmPanel> m_alarmPanel;
 };

@@ -1,0 +1,338 @@
+// The main window's visual behaviours: the caption flicker, the colour cascade of the slot
+// texts after the start, and the looks of the "Info" link.
+
+#include "card_builder.h"
+#include "fake_platform.h"
+#include "mainwindow/frmtelefono.h"
+#include "windows/look.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMovie>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void tick(QTimer* timer)
+{
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+}
+
+QPixmap filled(const QColor& colour)
+{
+    QPixmap picture(122, 116);
+    picture.fill(colour);
+    return picture;
+}
+
+// Which of the two caption pictures imgCorrente shows: 1, 2, or 0 for neither.
+int shownPicture(const Ui::frmTelefono& ui)
+{
+    const qint64 key = ui.imgCorrente->pixmap().cacheKey();
+    if (ui.imgCorrente->pixmap().isNull())
+        return 0;
+    return key == ui.imgScritta01->pixmap().cacheKey()   ? 1
+           : key == ui.imgScritta02->pixmap().cacheKey() ? 2
+                                                         : 0;
+}
+
+// Counts paints per widget, to see what a tick makes the window draw again.
+class PaintCounter : public QObject {
+public:
+    QHash<QString, int> paints;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched->objectName()];
+        return false;
+    }
+};
+
+// Records the order in which the slot texts take a new background.
+class RecolourLog : public QObject {
+public:
+    struct Entry {
+        int slot;
+        qint64 ms;
+    };
+    QList<Entry> entries;
+    QElapsedTimer clock;
+    const Ui::frmTelefono* ui = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::PaletteChange)
+            return false;
+        for (int i = 0; i < 10; ++i) {
+            if (ui->rows[i].text == watched && backColour(ui->rows[i].text) == toolTipColour())
+                entries.append({i + 1, clock.elapsed()});
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class AnimationsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_work;
+    QString m_previousFolder;
+    std::unique_ptr<FakePlatform> m_platform;
+
+    // Slot 1 due today (so no Form1), slot 4 due soon, slot 6 expired two days ago.
+    std::unique_ptr<frmTelefono> makeWindow()
+    {
+        writeBytes(QDir(m_work.path()).filePath("Archivio.DAT"),
+                   recordBytes(cardWith({{1, {"10/03/05", "Bollo", "1"}},
+                                         {4, {"12/03/05", "Luce", "2"}},
+                                         {6, {"08/03/05", "Gas", "1"}}})));
+        m_platform = std::make_unique<FakePlatform>();
+        m_platform->todayDate = QDate(2005, 3, 10);
+        m_platform->folder = m_work.path();
+        return std::make_unique<frmTelefono>(*m_platform);
+    }
+
+    static QPoint centreOf(const QWidget* w) { return w->rect().center(); }
+
+private slots:
+    void init()
+    {
+        m_previousFolder = QDir::currentPath();
+        QDir::setCurrent(m_work.path());
+    }
+    void cleanup() { QDir::setCurrent(m_previousFolder); }
+
+    void flickerAlternatesThePicturesAndSkipsThemOutOfSight()
+    {
+        auto w = makeWindow();
+        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(ui.Timer1->isActive());
+        QCOMPARE(ui.Timer1->interval(), 50);
+        ui.Timer1->stop(); // the test gives the ticks itself
+        ui.imgScritta01->setPixmap(filled(Qt::red));
+        ui.imgScritta02->setPixmap(filled(Qt::blue));
+        QVERIFY(w->start());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QCOMPARE(shownPicture(ui), 0);
+
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 1);
+        QCOMPARE(ui.imgCorrente->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 2);
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 1);
+
+        // Minimised, a tick leaves the picture alone; restored, the one due shows at once.
+        w->showMinimized();
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 1);
+        w->showNormal();
+        QCOMPARE(shownPicture(ui), 2);
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 1);
+
+        // The same for a hidden window.
+        w->hide();
+        tick(ui.Timer1);
+        QCOMPARE(shownPicture(ui), 1);
+        w->show();
+        QCOMPARE(shownPicture(ui), 2);
+    }
+
+    void flickerTickRepaintsOnlyTheCaptionPicture()
+    {
+        auto w = makeWindow();
+        Ui::frmTelefono& ui = w->ui;
+        ui.Timer1->stop();
+        QVERIFY(w->start());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // The animated pictures of the layout repaint on their own: hold them still.
+        for (QMovie* movie : w->findChildren<QMovie*>())
+            movie->setPaused(true);
+        QTRY_VERIFY(!ui.rows[9].cascade->isActive() &&
+                    backColour(ui.R10) == toolTipColour()); // cascade done
+        QTest::qWait(100);
+
+        PaintCounter counter;
+        for (QWidget* child : w->findChildren<QWidget*>())
+            child->installEventFilter(&counter);
+        w->installEventFilter(&counter);
+        for (int i = 0; i < 4; ++i) {
+            tick(ui.Timer1);
+            QTest::qWait(30);
+        }
+        QVERIFY(counter.paints.value("imgCorrente") >= 1);
+        // Controls lying over the picture's edge share its pixels; nothing else repaints.
+        for (auto it = counter.paints.cbegin(); it != counter.paints.cend(); ++it) {
+            auto* painted = w->findChild<QWidget*>(it.key());
+            if (it.key() != "imgCorrente" &&
+                (!painted || !painted->geometry().intersects(ui.imgCorrente->geometry())))
+                QFAIL(qPrintable("a flicker tick repainted " + it.key()));
+        }
+        QVERIFY(!counter.paints.contains("frmTelefono"));
+        QVERIFY(!counter.paints.contains("Image1"));
+
+        counter.paints.clear();
+        w->showMinimized();
+        QTest::qWait(50);
+        counter.paints.clear();
+        for (int i = 0; i < 4; ++i) {
+            tick(ui.Timer1);
+            QTest::qWait(30);
+        }
+        QCOMPARE(counter.paints.value("imgCorrente"), 0);
+    }
+
+    void cascadeRecoloursSlotTextsTopToBottomOnceEach()
+    {
+        auto w = makeWindow();
+        Ui::frmTelefono& ui = w->ui;
+        const QColor startColours[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128},
+                                         {0, 0, 128}, {0, 0, 128}, {0, 0, 192}, {0, 0, 192},
+                                         {0, 0, 255}, {0, 0, 255}};
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(backColour(ui.rows[i].text), startColours[i]);
+            QVERIFY(!ui.rows[i].cascade->isActive());
+        }
+        RecolourLog log;
+        log.ui = &ui;
+        for (const SlotControls& s : ui.rows)
+            s.text->installEventFilter(&log);
+
+        QVERIFY(w->start());
+        log.clock.start();
+        // The start leaves the status colours of the date and days boxes.
+        QList<QColor> statusColours;
+        for (const SlotControls& s : ui.rows)
+            statusColours << backColour(s.date) << backColour(s.days);
+        QCOMPARE(backColour(ui.txtTelefono), QColor(255, 0, 0));
+        QCOMPARE(backColour(ui.seg4), QColor(192, 64, 0));
+        QCOMPARE(backColour(ui.seg6), QColor(192, 255, 192));
+
+        // Only the first cascade timer runs, and nothing is recoloured before its tick.
+        QVERIFY(ui.Timer2->isActive());
+        for (int i = 1; i < 10; ++i)
+            QVERIFY(!ui.rows[i].cascade->isActive());
+        QVERIFY(log.entries.isEmpty());
+
+        w->show();
+        QTRY_COMPARE_WITH_TIMEOUT(log.entries.size(), 10, 5000);
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(log.entries[i].slot, i + 1);
+            QCOMPARE(backColour(ui.rows[i].text), toolTipColour());
+            QVERIFY(!ui.rows[i].cascade->isActive());
+            if (i > 0) {
+                // A timer of 50 ms, coarse to 5%, started by the previous tick.
+                const qint64 gap = log.entries[i].ms - log.entries[i - 1].ms;
+                QVERIFY2(gap >= 45, qPrintable(QString("gap %1 ms").arg(gap)));
+            }
+        }
+        QVERIFY(log.entries[0].ms >= 45);
+
+        // Nothing recolours again afterwards; the status colours are as the start left them.
+        QTest::qWait(300);
+        QCOMPARE(log.entries.size(), 10);
+        QList<QColor> afterwards;
+        for (const SlotControls& s : ui.rows)
+            afterwards << backColour(s.date) << backColour(s.days);
+        QCOMPARE(afterwards, statusColours);
+    }
+
+    void cascadeTickRecoloursItsRowAndHandsOn()
+    {
+        auto w = makeWindow();
+        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w->start());
+        // Ticks given by hand, before the event loop runs any of its own.
+        tick(ui.Timer2);
+        QCOMPARE(backColour(ui.R1), toolTipColour());
+        QCOMPARE(backColour(ui.R2), QColor(0, 0, 64));
+        QVERIFY(!ui.Timer2->isActive());
+        QVERIFY(ui.Timer3->isActive());
+        tick(ui.Timer3);
+        QCOMPARE(backColour(ui.R2), toolTipColour());
+        QCOMPARE(backColour(ui.R3), QColor(0, 0, 64));
+        QVERIFY(ui.Timer4->isActive());
+        for (QTimer* t : {ui.Timer4, ui.Timer5, ui.Timer6, ui.Timer7, ui.Timer8, ui.Timer9,
+                          ui.Timer10, ui.Timer11})
+            tick(t);
+        for (const SlotControls& s : ui.rows) {
+            QCOMPARE(backColour(s.text), toolTipColour());
+            QVERIFY(!s.cascade->isActive());
+        }
+    }
+
+    void infoLinkHoverPressReleaseAndResets()
+    {
+        auto w = makeWindow();
+        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w->start());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QString family = ui.Label1->font().family();
+        QCOMPARE(ui.Label1->font().pointSizeF(), 9.75);
+        QCOMPARE(foreColour(ui.Label1), QColor(128, 0, 0));
+
+        const auto hover = [&] {
+            QTest::mouseMove(ui.Label1, centreOf(ui.Label1));
+            QTRY_COMPARE(ui.Label1->font().pointSizeF(), 12.0);
+            QCOMPARE(foreColour(ui.Label1), QColor(0, 255, 0));
+            QVERIFY(ui.Label1->font().bold());
+            QCOMPARE(ui.Label1->font().family(), family);
+        };
+        const auto isReset = [&] {
+            return ui.Label1->font().pointSizeF() == 10.0 &&
+                   foreColour(ui.Label1) == QColor(128, 0, 0);
+        };
+
+        // Off the label onto the background picture: still large and green.
+        hover();
+        QPoint background;
+        for (int y = w->height() - 1; y > 0 && background.isNull(); --y) {
+            for (int x = 1; x < w->width() && background.isNull(); x += 7) {
+                if (w->childAt(x, y) == ui.Image1)
+                    background = QPoint(x, y);
+            }
+        }
+        QVERIFY(!background.isNull());
+        QTest::mouseMove(w.get(), background);
+        QTest::qWait(50);
+        QCOMPARE(ui.Label1->font().pointSizeF(), 12.0);
+        QCOMPARE(foreColour(ui.Label1), QColor(0, 255, 0));
+
+        QTest::mouseMove(ui.Image5, centreOf(ui.Image5));
+        QTRY_VERIFY(isReset());
+
+        hover();
+        QTest::mouseMove(ui.Command2, centreOf(ui.Command2));
+        QTRY_VERIFY(isReset());
+
+        hover();
+        const QPoint onImage1 = ui.Image1->mapFrom(w.get(), background);
+        QTest::mousePress(ui.Image1, Qt::LeftButton, {}, onImage1);
+        QCOMPARE(ui.Label1->font().pointSizeF(), 12.0); // the release does it, not the press
+        QTest::mouseRelease(ui.Image1, Qt::LeftButton, {}, onImage1);
+        QTRY_VERIFY(isReset());
+
+        // The bar shows while the button is held down on the label.
+        QVERIFY(ui.Line2->isHidden());
+        QCOMPARE(ui.Line2->x2(), 10800);
+        QTest::mousePress(ui.Label1, Qt::LeftButton, {}, centreOf(ui.Label1));
+        QVERIFY(ui.Line2->isVisible());
+        QCOMPARE(ui.Line2->x2(), 8280);
+        QTest::mouseRelease(ui.Label1, Qt::LeftButton, {}, centreOf(ui.Label1));
+        QVERIFY(ui.Line2->isHidden());
+        QCOMPARE(ui.Line2->x2(), 10800);
+    }
+};
+
+QTEST_MAIN(AnimationsTest)
+#include "animations_test.moc"

@@ -13,6 +13,7 @@ class Animations;
 class Form2;
 class Platform;
 class SlotEditor;
+class CalendarPanel;
 
 class frmTelefono : public QWidget {
     Q_OBJECT
@@ -56,6 +57,7 @@ private:
     // The window's features, each attached to its controls (one line each below and in
     // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
+    std::unique_ptr<CalendarPanel> m_calendarPanel;
     std::unique_ptr<Animations> m_animations;
     std::unique_ptr<AlarmPanel> m_alarmPanel;
 };

@@ -1,0 +1,183 @@
+#include "mainwindow/calendar_panel.h"
+
+#include "mainwindow/slot_editor.h"
+#include "windows/dates.h"
+#include "windows/platform.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+const QString kFormatMessage = QStringLiteral("Inserire la data in questo formato es. 11/06/04");
+const QString kTextPresentMessage =
+    QStringLiteral("Attenzione! Nella casella Scadenze: è presente del testo!\r\n"
+                   "Accertarsi del contenuto e\r\n"
+                   "nel caso eliminarlo con con l'apposito pulsante X");
+const QString kHelpMessage = QStringLiteral("Scegliere la data dal calendario,\r\n"
+                                            "poi fare clic in una casella Data:.\r\n"
+                                            "Oppure inserire manualmente la Data\r\n"
+                                            "MA,esclusivamente nel formato breve,ad es. 02/08/04");
+const QString kExpiredLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA SCADUTA!");
+const QString kDueSoonLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA TRA' BREVE!");
+
+} // namespace
+
+CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+    : QObject(window), ui(ui), m_platform(platform), m_window(window)
+{
+    for (const SlotControls& s : ui.rows)
+        s.date->installEventFilter(this);
+    ui.Text2->installEventFilter(this);
+    ui.Text3->installEventFilter(this);
+    connect(ui.cmdCal, &QPushButton::clicked, this, &CalendarPanel::openPanel);
+    connect(ui.cmdchiud, &QPushButton::clicked, this, &CalendarPanel::closePanel);
+    connect(ui.cmdAdesso, &QPushButton::clicked, this, &CalendarPanel::selectToday);
+    connect(ui.cmdInfoC, &QPushButton::clicked, this, &CalendarPanel::showHelp);
+}
+
+bool CalendarPanel::isShown() const
+{
+    return !ui.Calendar1->isHidden();
+}
+
+bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            m_pressed = watched;
+        return false;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool click =
+            mouse->button() == Qt::LeftButton && m_pressed == watched &&
+            static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+        m_pressed = nullptr;
+        if (!click)
+            return false;
+        if (watched == ui.Text2)
+            m_platform.message(m_window, kExpiredLegend);
+        else if (watched == ui.Text3)
+            m_platform.message(m_window, kDueSoonLegend);
+        else if (const int slot = slotOfDateBox(watched))
+            copyCalendarDay(slot);
+        return false;
+    }
+    case QEvent::KeyPress:
+        if (slotOfDateBox(watched))
+            return filterDateKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+        return false;
+    case QEvent::FocusOut:
+        if (slotOfDateBox(watched))
+            checkDateLength(static_cast<QLineEdit*>(watched),
+                            static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    default:
+        return false;
+    }
+}
+
+int CalendarPanel::slotOfDateBox(const QObject* object) const
+{
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (ui.rows[slot - 1].date == object)
+            return slot;
+    }
+    return 0;
+}
+
+bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
+{
+    if (!producesCharacter(key))
+        return false;
+    QString replaced = key->text();
+    bool changed = false;
+    for (QChar& c : replaced) {
+        if (!(c >= u'0' && c <= u'9') && c != u'\b') {
+            c = u'/';
+            changed = true;
+        }
+    }
+    if (!changed)
+        return false;
+    // insert() replaces a selection and keeps to the box's 8 characters, as typing does.
+    if (!box->isReadOnly())
+        box->insert(replaced);
+    return true;
+}
+
+void CalendarPanel::checkDateLength(QLineEdit* box, Qt::FocusReason reason)
+{
+    // A message box or a menu taking the focus, or another program, is no leaving: the
+    // message itself would otherwise start the next one.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return;
+    if (m_warning || m_returningTo)
+        return;
+    const qsizetype length = box->text().size();
+    if (length == 0 || length >= 8)
+        return;
+    m_warning = true;
+    m_platform.message(m_window, kFormatMessage);
+    m_warning = false;
+    m_returningTo = box;
+    // Queued: the focus change under way finishes first, then the box takes it back.
+    QTimer::singleShot(0, this, [this] {
+        if (m_returningTo)
+            m_returningTo->setFocus(Qt::OtherFocusReason);
+        m_returningTo = nullptr;
+    });
+}
+
+void CalendarPanel::copyCalendarDay(int slot)
+{
+    // While a partly typed date takes the focus back, a click elsewhere is no choice.
+    if (!isShown() || m_returningTo)
+        return;
+    const SlotControls& s = ui.rows[slot - 1];
+    if (!s.text->text().isEmpty()) {
+        m_platform.message(m_window, kTextPresentMessage);
+        return;
+    }
+    s.date->setText(shortDateText(ui.Calendar1->selectedDate()));
+    setPanelVisible(false);
+}
+
+void CalendarPanel::openPanel()
+{
+    setPanelVisible(true);
+    selectToday();
+}
+
+void CalendarPanel::closePanel()
+{
+    setPanelVisible(false);
+}
+
+void CalendarPanel::selectToday()
+{
+    const QDate today = m_platform.now().date();
+    ui.Calendar1->setSelectedDate(today);
+    ui.Calendar1->setCurrentPage(today.year(), today.month());
+}
+
+void CalendarPanel::showHelp()
+{
+    // The sound runs on its own; the message does not wait for it.
+    m_platform.playWave(m_platform.programFolder() + QStringLiteral("/calend.wav"));
+    m_platform.message(m_window, kHelpMessage);
+}
+
+void CalendarPanel::setPanelVisible(bool visible)
+{
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui.Calendar1, ui.cmdInfoC, ui.cmdchiud, ui.cmdAdesso}) {
+        control->setVisible(visible);
+        // The buttons are drawn over the calendar, the calendar over the slot columns.
+        if (visible)
+            control->raise();
+    }
+}

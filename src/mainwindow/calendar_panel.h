@@ -1,0 +1,46 @@
+#pragma once
+// Date entry in the ten date boxes: the keystroke filter, the length check on leaving a
+// box, and the calendar panel whose selected day a click copies into a date box.
+
+#include "windows/frmtelefono_layout.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Platform;
+
+class CalendarPanel : public QObject {
+    Q_OBJECT
+public:
+    CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+
+    bool isShown() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Digits and Backspace pass; every other character becomes "/". True: key handled.
+    bool filterDateKey(QLineEdit* box, const QKeyEvent* key);
+    // A partly typed date cannot be left: message, and the focus goes back to the box.
+    void checkDateLength(QLineEdit* box, Qt::FocusReason reason);
+    void copyCalendarDay(int slot);
+
+    void openPanel();
+    void closePanel();
+    void selectToday();
+    void showHelp();
+    void setPanelVisible(bool visible);
+
+    // The slot whose date box is the given object; 0 for none.
+    int slotOfDateBox(const QObject* object) const;
+
+    Ui::frmTelefono& ui;
+    Platform& m_platform;
+    QWidget* m_window;
+    // The box the focus is being given back to; other boxes' focus losses wait for it.
+    QPointer<QLineEdit> m_returningTo;
+    bool m_warning = false;
+    // The control under the last left press, so a click is a press and release on it.
+    QObject* m_pressed = nullptr;
+};

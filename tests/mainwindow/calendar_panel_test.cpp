@@ -1,0 +1,215 @@
+// Date entry: the keystroke filter, the length check when a date box is left, and the
+// calendar panel with its copy into a date box, its buttons, help and colour legend.
+
+#include "editing_window.h"
+
+#include <QCalendarWidget>
+#include <QDialog>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kFormatMessage = "Inserire la data in questo formato es. 11/06/04";
+const QString kTextPresent = "Attenzione! Nella casella Scadenze: è presente del testo!\r\n"
+                             "Accertarsi del contenuto e\r\n"
+                             "nel caso eliminarlo con con l'apposito pulsante X";
+
+bool panelShown(Ui::frmTelefono& ui)
+{
+    return ui.Calendar1->isVisible() && ui.cmdchiud->isVisible() && ui.cmdAdesso->isVisible() &&
+           ui.cmdInfoC->isVisible();
+}
+
+bool panelHidden(Ui::frmTelefono& ui)
+{
+    return ui.Calendar1->isHidden() && ui.cmdchiud->isHidden() && ui.cmdAdesso->isHidden() &&
+           ui.cmdInfoC->isHidden();
+}
+
+} // namespace
+
+class CalendarPanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit()); }
+
+    void dateKeysGiveDigitsAndSlashes()
+    {
+        EditingWindow e(cardWith({}));
+        e.ui().txtTelefono->setFocus();
+        QTest::keyClicks(e.ui().txtTelefono, "11.06.04");
+        QCOMPARE(e.ui().txtTelefono->text(), QString("11/06/04"));
+        // A ninth key finds the box full, whatever it is.
+        QTest::keyClicks(e.ui().txtTelefono, "-");
+        QCOMPARE(e.ui().txtTelefono->text(), QString("11/06/04"));
+
+        e.ui().D1->setFocus();
+        QTest::keyClicks(e.ui().D1, "1a");
+        QCOMPARE(e.ui().D1->text(), QString("1/"));
+        QTest::keyClick(e.ui().D1, Qt::Key_Backspace);
+        QTest::keyClicks(e.ui().D1, " 3");
+        QCOMPARE(e.ui().D1->text(), QString("1/3"));
+        // A selection is replaced by the slash, as by any typed character.
+        e.ui().D1->selectAll();
+        QTest::keyClicks(e.ui().D1, "x");
+        QCOMPARE(e.ui().D1->text(), QString("/"));
+        QVERIFY(e.platform.messages.empty());
+    }
+
+    void partlyTypedDateCannotBeLeft()
+    {
+        EditingWindow e(cardWith({}));
+        QVERIFY(e.activated);
+        QLineEdit* box = e.ui().txtNome;
+        box->setFocus();
+        QTest::keyClicks(box, "1/6/04");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kFormatMessage});
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->cursorPosition(), 6);
+        QCOMPARE(box->text(), QString("1/6/04"));
+
+        // Every attempt, by key or by mouse, gets the message again.
+        QTest::keyClick(box, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QTest::mouseClick(e.ui().R5, Qt::LeftButton);
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(e.platform.messages.size(), size_t(3));
+
+        // Eight characters pass, real date or not; so does an empty box.
+        for (const QString& text : {QString("01/06/04"), QString("99/99/99"), QString()}) {
+            box->setFocus();
+            box->setText(text);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QTRY_VERIFY(QApplication::focusWidget() != box);
+            QTest::qWait(20);
+            QVERIFY(QApplication::focusWidget() != box);
+        }
+        QCOMPARE(e.platform.messages.size(), size_t(3));
+    }
+
+    void noLoopOfMessagesBetweenBoxesOrWithAWindowTakingTheFocus()
+    {
+        // Two partly filled date boxes: leaving one for the other must not bounce.
+        EditingWindow e(cardWith({{3, {"1/2", "", "1"}}}));
+        QVERIFY(e.activated);
+        QLineEdit* first = e.ui().txtNome;
+        QLineEdit* second = e.ui().txtCommenti;
+        first->setFocus();
+        QTest::keyClicks(first, "1/6");
+        QTest::mouseClick(second, Qt::LeftButton);
+        QTest::qWait(50);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kFormatMessage});
+        QCOMPARE(QApplication::focusWidget(), first);
+
+        // A message window that takes the focus while it shows starts no second message.
+        e.platform.onMessage = [&](const FakePlatform::Message&) {
+            QDialog box(e.window.get());
+            auto* field = new QLineEdit(&box);
+            (new QVBoxLayout(&box))->addWidget(field);
+            box.show();
+            QApplication::setActiveWindow(&box);
+            field->setFocus();
+            QTest::qWait(20);
+            box.hide();
+            QApplication::setActiveWindow(e.window.get());
+            QTest::qWait(20);
+        };
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTest::qWait(100);
+        QCOMPARE(e.platform.messages.size(), size_t(2));
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+    }
+
+    void calendarCopyGoesOnlyIntoASlotWithoutText()
+    {
+        EditingWindow e(cardWith({{6, {"01/01/05", "", "1"}}}));
+        e.ui().R4->setText(" ");
+        // Hidden panel: a click only places the caret.
+        QTest::mouseClick(e.ui().D5, Qt::LeftButton);
+        QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
+        QVERIFY(panelHidden(e.ui()));
+
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QVERIFY(panelShown(e.ui()));
+        QCOMPARE(e.ui().Calendar1->selectedDate(), QDate(2005, 3, 10));
+        e.ui().Calendar1->setSelectedDate(QDate(2005, 4, 21));
+
+        // Slot 4's text is one blank: refused, nothing changes, the panel stays.
+        QTest::mouseClick(e.ui().txtData2, Qt::LeftButton);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kTextPresent});
+        QCOMPARE(e.ui().txtData2->text(), QString());
+        QVERIFY(panelShown(e.ui()));
+
+        // Slot 5 is empty: the day is copied and the panel closes.
+        QTest::mouseClick(e.ui().txtData1, Qt::LeftButton);
+        QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
+        QVERIFY(panelHidden(e.ui()));
+        // The second click of a double click finds the panel closed.
+        QTest::mouseDClick(e.ui().txtData1, Qt::LeftButton);
+        QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
+        QCOMPARE(e.platform.messages.size(), size_t(1));
+        QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
+    }
+
+    void nowAndCalendarButtonBringTheSelectionBackToToday()
+    {
+        EditingWindow e(cardWith({}));
+        QCalendarWidget* calendar = e.ui().Calendar1;
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        calendar->setSelectedDate(QDate(2005, 7, 15));
+        calendar->setCurrentPage(2005, 8);
+        QTest::mouseClick(e.ui().cmdAdesso, Qt::LeftButton);
+        QCOMPARE(calendar->selectedDate(), QDate(2005, 3, 10));
+        QCOMPARE(calendar->monthShown(), 3);
+        QVERIFY(panelShown(e.ui()));
+
+        calendar->setSelectedDate(QDate(2004, 12, 1));
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QCOMPARE(calendar->selectedDate(), QDate(2005, 3, 10));
+        QCOMPARE(calendar->yearShown(), 2005);
+        QVERIFY(panelShown(e.ui()));
+
+        QTest::mouseClick(e.ui().cmdchiud, Qt::LeftButton);
+        QVERIFY(panelHidden(e.ui()));
+        for (const SlotControls& s : e.ui().rows)
+            QCOMPARE(s.date->text(), QString());
+        QVERIFY(e.platform.messages.empty());
+    }
+
+    void helpStartsTheSpokenHelpThenShowsItsMessage()
+    {
+        EditingWindow e(cardWith({}));
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QStringList playedAtMessage;
+        e.platform.onMessage = [&](const FakePlatform::Message&) {
+            playedAtMessage = e.platform.played;
+        };
+        QTest::mouseClick(e.ui().cmdInfoC, Qt::LeftButton);
+        const QStringList wave{e.program.path() + "/calend.wav"};
+        QCOMPARE(playedAtMessage, wave);
+        QCOMPARE(e.platform.played, wave);
+        QCOMPARE(e.platform.messageTexts(),
+                 QStringList{"Scegliere la data dal calendario,\r\n"
+                             "poi fare clic in una casella Data:.\r\n"
+                             "Oppure inserire manualmente la Data\r\n"
+                             "MA,esclusivamente nel formato breve,ad es. 02/08/04"});
+        QCOMPARE(e.platform.messages[0].icon, Platform::Icon::None);
+        QVERIFY(panelShown(e.ui()));
+    }
+
+    void legendSquaresSayWhatTheirColourMeans()
+    {
+        EditingWindow e(cardWith({}));
+        QTest::mouseClick(e.ui().Text2, Qt::LeftButton);
+        QTest::mouseClick(e.ui().Text3, Qt::LeftButton);
+        QCOMPARE(e.platform.messageTexts(),
+                 QStringList({"Questo colore indica:\r\nSCADENZA SCADUTA!",
+                              "Questo colore indica:\r\nSCADENZA TRA' BREVE!"}));
+    }
+};
+
+QTEST_MAIN(CalendarPanelTest)
+#include "calendar_panel_test.moc"

@@ -1,0 +1,214 @@
+// Editing a slot in place: the type pick, the text length watch and its counter, the days
+// filter and repair, the clear buttons, and what Archivio.DAT cannot hold.
+
+#include "editing_window.h"
+#include "windows/look.h"
+#include "windows/texts.h"
+
+#include <QClipboard>
+#include <QListView>
+
+namespace {
+
+const QByteArray kTypes =
+    "Bollo auto\r\nTelefono\r\nAssicurazione\r\n" + QByteArray(93, 'T') + "\r\n";
+
+} // namespace
+
+class SlotEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit()); }
+
+    void typePickReplacesTheWholeTextOnEveryKindOfChoice()
+    {
+        EditingWindow e(
+            cardWith({{1, {"", "Bollo auto > vecchio testo", "1"}}, {2, {"", "Luce", "1"}}}),
+            kTypes);
+        QVERIFY(e.started);
+        // The start fills the combos before it shows the card: the card's texts win.
+        QCOMPARE(e.ui().R1->text(), QString("Bollo auto > vecchio testo"));
+        QCOMPARE(e.ui().R2->text(), QString("Luce"));
+        QCOMPARE(e.ui().Combo1->currentText(), QString());
+
+        // The program setting the index.
+        e.ui().Combo1->setCurrentIndex(1);
+        QCOMPARE(e.ui().R1->text(), QString("Telefono > "));
+
+        // The keyboard, then typing after the type, then another type drops the letters.
+        e.ui().Combo1->setFocus();
+        QTest::keyClick(e.ui().Combo1, Qt::Key_Down);
+        QCOMPARE(e.ui().R1->text(), QString("Assicurazione > "));
+        e.ui().R1->setFocus();
+        e.ui().R1->end(false);
+        QTest::keyClicks(e.ui().R1, "abc");
+        QCOMPARE(e.ui().R1->text(), QString("Assicurazione > abc"));
+        QTest::keyClick(e.ui().Combo1, Qt::Key_Up);
+        QCOMPARE(e.ui().R1->text(), QString("Telefono > "));
+
+        // The mouse choosing the entry that is already current still picks.
+        QTest::keyClicks(e.ui().R1, "xyz");
+        e.ui().Combo1->showPopup();
+        auto* view = e.ui().Combo1->view();
+        QTRY_VERIFY(view->isVisible());
+        const QRect item = view->visualRect(view->model()->index(1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_COMPARE(e.ui().R1->text(), QString("Telefono > "));
+
+        // Typing in the combo's own field leaves the slot text alone.
+        QTest::keyClicks(e.ui().Combo2->lineEdit(), "Bol");
+        QCOMPARE(e.ui().R2->text(), QString("Luce"));
+
+        // A type of 93 characters is cut by the box's limit.
+        e.ui().Combo3->setCurrentIndex(3);
+        QCOMPARE(e.ui().R3->text(), QString(93, 'T') + " >");
+        QVERIFY(e.platform.messages.empty());
+    }
+
+    void lengthWatchCountsBeforeTheKeyAndWarnsAtTheLimit()
+    {
+        EditingWindow e(cardWith({}));
+        QLineEdit* r4 = e.ui().R4;
+        r4->setText(QString(94, 'a'));
+        r4->setFocus();
+        r4->end(false);
+        int lengthAtMessage = -1;
+        e.platform.onMessage = [&](const FakePlatform::Message&) {
+            lengthAtMessage = int(r4->text().size());
+        };
+
+        QTest::keyClick(r4, 'b');
+        QCOMPARE(e.ui().Label9->text(), QString("95"));
+        QCOMPARE(r4->text().size(), 95);
+        QCOMPARE(e.platform.beeps, 0);
+        QVERIFY(e.platform.messages.empty());
+
+        QTest::keyClick(r4, 'c');
+        QCOMPARE(e.ui().Label9->text(), QString("96"));
+        QCOMPARE(e.platform.beeps, 1);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kLengthLimitMessage});
+        QCOMPARE(e.platform.messages[0].icon, Platform::Icon::None);
+        QCOMPARE(r4->text(), QString(94, 'a') + "b");
+
+        // Backspace at the limit warns first, then deletes.
+        QTest::keyClick(r4, Qt::Key_Backspace);
+        QCOMPARE(e.ui().Label9->text(), QString("96"));
+        QCOMPARE(e.platform.beeps, 2);
+        QCOMPARE(e.platform.messages.size(), size_t(2));
+        QCOMPARE(lengthAtMessage, 95);
+        QCOMPARE(r4->text(), QString(94, 'a'));
+
+        // Backspace on ten characters counts eleven; keys without a character count nothing.
+        QLineEdit* r9 = e.ui().R9;
+        r9->setText("0123456789");
+        r9->setFocus();
+        QTest::keyClick(r9, Qt::Key_Backspace);
+        QCOMPARE(e.ui().Label9->text(), QString("11"));
+        QCOMPARE(r9->text(), QString("012345678"));
+        QTest::keyClick(r9, Qt::Key_Left);
+        QTest::keyClick(r9, Qt::Key_Delete);
+        QCOMPARE(e.ui().Label9->text(), QString("11"));
+        QCOMPARE(r9->text(), QString("01234567"));
+        QCOMPARE(e.platform.beeps, 2);
+    }
+
+    void daysBoxTakesDigitsOnlyAndNeverStaysEmpty()
+    {
+        EditingWindow e(cardWith({}));
+        QLineEdit* seg1 = e.ui().seg1;
+        seg1->setFocus();
+        seg1->end(false);
+        QTest::keyClicks(seg1, "a- .");
+        QCOMPARE(seg1->text(), QString("1"));
+        QTest::keyClicks(seg1, "23");
+        QCOMPARE(seg1->text(), QString("12"));
+        QTest::keyClick(seg1, Qt::Key_Backspace);
+        QCOMPARE(seg1->text(), QString("1"));
+        QTest::keyClick(seg1, Qt::Key_Backspace);
+        QCOMPARE(seg1->text(), QString("1"));
+        seg1->selectAll();
+        QTest::keyClick(seg1, '0');
+        QCOMPARE(seg1->text(), QString("0"));
+        QTest::keyClick(seg1, '0');
+        QCOMPARE(seg1->text(), QString("00"));
+        // Deleting with Delete (no character) is the repair's business.
+        seg1->selectAll();
+        QTest::keyClick(seg1, Qt::Key_Delete);
+        QCOMPARE(seg1->text(), QString("1"));
+        QVERIFY(e.platform.messages.empty());
+    }
+
+    void clearButtonAsksAndClearsOnlyItsSlot()
+    {
+        std::initializer_list<std::pair<int, SlotValues>> values = {
+            {1, {"01/04/05", "Uno", "2"}},    {2, {"02/04/05", "Due", "3"}},
+            {3, {"03/04/05", "Tre", "4"}},    {4, {"04/04/05", "Quattro", "5"}},
+            {5, {"05/04/05", "Cinque", "6"}}, {6, {"09/03/05", "Sei > testo", "7"}},
+            {7, {"07/04/05", "Sette", "8"}},  {8, {"08/04/05", "Otto", "9"}},
+            {9, {"09/04/05", "Nove", "10"}},  {10, {"10/04/05", "Dieci", "11"}}};
+        EditingWindow e(cardWith(values), kTypes);
+        const QByteArray archiveBefore = readBytes(e.archive());
+        // Slot 6 expired yesterday: its days box carries the expired colour.
+        QCOMPARE(backColour(e.ui().seg6), QColor(192, 255, 192));
+        e.ui().Combo6->setEditText("Sei");
+        e.ui().Label9->setText("42");
+        auto snapshot = [&] {
+            QStringList texts;
+            for (const SlotControls& s : e.ui().rows)
+                texts << s.date->text() << s.text->text() << s.days->text()
+                      << s.type->currentText();
+            return texts;
+        };
+        const QStringList before = snapshot();
+
+        e.platform.yesNoAnswers = {false};
+        QTest::mouseClick(e.ui().C6, Qt::LeftButton);
+        QCOMPARE(e.platform.questions, QStringList{"Cancellare questa scadenza ?"});
+        QCOMPARE(snapshot(), before);
+
+        e.platform.yesNoAnswers = {true};
+        QTest::mouseClick(e.ui().C6, Qt::LeftButton);
+        QCOMPARE(e.platform.questions.size(), 2);
+        QStringList expected = before;
+        expected[5 * 4 + 0] = "";
+        expected[5 * 4 + 1] = "";
+        expected[5 * 4 + 2] = "1";
+        expected[5 * 4 + 3] = "";
+        QCOMPARE(snapshot(), expected);
+        QCOMPARE(e.ui().Combo6->count(), 4);
+        QCOMPARE(backColour(e.ui().seg6), QColor(192, 255, 192));
+        QCOMPARE(e.ui().Label9->text(), QString("42"));
+        QCOMPARE(readBytes(e.archive()), archiveBefore);
+        QVERIFY(e.platform.messages.empty());
+    }
+
+    void charactersTheArchiveCannotHoldShowAsQuestionMarks()
+    {
+        EditingWindow e(cardWith({}));
+        QLineEdit* r2 = e.ui().R2;
+        r2->setFocus();
+        QTest::keyClicks(r2, "ab");
+        QTest::sendKeyEvent(QTest::Click, r2, Qt::Key_unknown, QString::fromUtf8("ł"),
+                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, r2, Qt::Key_unknown, QString::fromUtf8("€"),
+                            Qt::NoModifier);
+        QCOMPARE(r2->text(), QString::fromUtf8("ab?€"));
+        QCOMPARE(r2->cursorPosition(), 4);
+
+        // Pasted: an emoji (two UTF-16 units) is one "?", and the caret stays after it.
+        r2->setCursorPosition(2);
+        QApplication::clipboard()->setText(QString::fromUtf8("è😀x"));
+        r2->paste();
+        QCOMPARE(r2->text(), QString::fromUtf8("abè?x?€"));
+        QCOMPARE(r2->cursorPosition(), 5);
+
+        // What reaches the archive is what the user saw.
+        QTest::mouseClick(e.ui().cmdEsci, Qt::LeftButton);
+        // Field 12 (slot 2's text) is bytes 1100..1199.
+        QCOMPARE(readBytes(e.archive()).mid(1100, 8), QByteArray("ab\xe8?x?\x80 "));
+    }
+};
+
+QTEST_MAIN(SlotEditingTest)
+#include "slot_editing_test.moc"

@@ -12,6 +12,7 @@ class AlarmPanel;
 class Animations;
 class Form2;
 class Platform;
+class TypesCommand;
 class SlotEditor;
 class CalendarPanel;
 
@@ -57,6 +58,7 @@ private:
     // The window's features, each attached to its controls (one line each below and in
     // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
+    std::unique_ptr<TypesCommand> m_typesCommand;
     std::unique_ptr<CalendarPanel> m_calendarPanel;
     std::unique_ptr<Animations> m_animations;
     std::unique_ptr<AlarmPanel> m_alarmPanel;

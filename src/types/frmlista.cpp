@@ -1,0 +1,119 @@
+#include "types/frmlista.h"
+
+#include "core/cp1252.h"
+#include "types/types_file.h"
+#include "windows/platform.h"
+#include "windows/rounded.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QMetaObject>
+
+namespace {
+
+std::filesystem::path localPath(const QString& path)
+{
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
+}
+
+} // namespace
+
+frmLista::frmLista(Platform& platform, const QString& listFile, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_listFile(listFile)
+{
+    ui.setupUi(this);
+    connect(ui.Text2, &QLineEdit::textChanged, this, &frmLista::armAdd);
+    connect(ui.cmdAd, &QPushButton::clicked, this, &frmLista::add);
+    connect(ui.cmdEl, &QPushButton::clicked, this, &frmLista::deleteChosen);
+    connect(ui.Label1, &MouseLabel::clicked, this, &frmLista::cancel);
+    ui.List1->viewport()->installEventFilter(this);
+    load();
+}
+
+void frmLista::load()
+{
+    Rounded(this, Ui::kListaTwips, 20);
+    std::vector<std::string> entries;
+    if (const IoResult read = typesfile::readEntries(localPath(m_listFile), entries); !read)
+        fileFailed(QStringLiteral("Impossibile leggere l'elenco dei tipi di scadenza"),
+                   read.reason);
+    for (const std::string& entry : entries)
+        ui.List1->addItem(QString::fromStdString(entry));
+    if (ui.List1->count() > 0)
+        ui.List1->setCurrentRow(0);
+}
+
+void frmLista::armAdd()
+{
+    ui.cmdAd->setEnabled(true);
+    ui.cmdAd->setText(QStringLiteral("OK! ora clicca QUI'"));
+}
+
+void frmLista::add()
+{
+    const std::string entry = ui.Text2->text().toStdString();
+    // lista.txt holds Windows-1252 only; a '?' in place of a letter would be a different type.
+    if (!cp1252::representable(entry)) {
+        m_platform.message(this, QStringLiteral("Il tipo contiene caratteri che l'elenco dei "
+                                                "tipi non può contenere.\r\nCorreggere il testo "
+                                                "e riprovare."));
+        return;
+    }
+    if (const IoResult written = typesfile::appendEntry(localPath(m_listFile), entry); !written) {
+        // The window stays open with the text, so that nothing typed is lost.
+        fileFailed(QStringLiteral("Impossibile aggiungere il tipo all'elenco"), written.reason);
+        return;
+    }
+    accept();
+}
+
+bool frmLista::eventFilter(QObject* watched, QEvent* event)
+{
+    // After the list has handled the press, so that the pressed entry is the selected one.
+    if (watched == ui.List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        QMetaObject::invokeMethod(this, &frmLista::chooseForDeletion, Qt::QueuedConnection);
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmLista::chooseForDeletion()
+{
+    ui.cmdEl->setEnabled(true);
+    const QListWidgetItem* chosen = ui.List1->currentItem();
+    ui.txtElim->setText(chosen ? chosen->text() : QString());
+}
+
+void frmLista::deleteChosen()
+{
+    const int row = ui.List1->currentRow();
+    if (row < 0)
+        return;
+    if (!EliminaVoceLista(ui.List1->item(row)->text()))
+        return;
+    delete ui.List1->takeItem(row);
+    m_platform.message(this, QStringLiteral("La voce sarà eliminata definitivamente\r\n"
+                                            "alla chiusura del programma."));
+    accept();
+}
+
+bool frmLista::EliminaVoceLista(const QString& entry)
+{
+    const IoResult removed = typesfile::removeEntry(localPath(m_listFile), entry.toStdString());
+    if (!removed)
+        fileFailed(QStringLiteral("Impossibile eliminare il tipo dall'elenco"), removed.reason);
+    return bool(removed);
+}
+
+void frmLista::cancel()
+{
+    ui.Text2->clear();
+    reject();
+}
+
+void frmLista::fileFailed(const QString& what, const std::string& reason)
+{
+    m_platform.message(
+        this,
+        QStringLiteral("%1 %2.\r\nMotivo: %3")
+            .arg(what, QDir::toNativeSeparators(m_listFile), QString::fromStdString(reason)),
+        Platform::Icon::Warning);
+}

@@ -7,6 +7,7 @@
 #include "mainwindow/animations.h"
 #include "mainwindow/slot_editor.h"
 #include "mainwindow/calendar_panel.h"
+#include "report/report_output.h"
 #include "types/types_command.h"
 #include "types/types_file.h"
 #include "windows/dates.h"
@@ -36,6 +37,7 @@ frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
     m_typesCommand = std::make_unique<TypesCommand>(ui, platform, this);
+    m_reportCommands = std::make_unique<ReportCommands>(*this, platform);
     m_calendarPanel = std::make_unique<CalendarPanel>(ui, platform, this);
     m_animations = std::make_unique<Animations>(ui, this);
     m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);

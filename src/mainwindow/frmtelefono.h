@@ -12,6 +12,7 @@ class AlarmPanel;
 class Animations;
 class Form2;
 class Platform;
+class ReportCommands;
 class TypesCommand;
 class SlotEditor;
 class CalendarPanel;
@@ -59,6 +60,7 @@ private:
     // the constructor).
     std::unique_ptr<SlotEditor> m_slotEditor;
     std::unique_ptr<TypesCommand> m_typesCommand;
+    std::unique_ptr<ReportCommands> m_reportCommands;
     std::unique_ptr<CalendarPanel> m_calendarPanel;
     std::unique_ptr<Animations> m_animations;
     std::unique_ptr<AlarmPanel> m_alarmPanel;

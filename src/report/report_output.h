@@ -1,0 +1,41 @@
+#pragma once
+// The deadline report out of the program: Command2 copies it to the clipboard, Command3
+// prints it, and the print picture of the information window prints the information text.
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QStringList>
+
+class Form2;
+class Platform;
+class QPrinter;
+class QWidget;
+class frmTelefono;
+
+class ReportCommands : public QObject {
+    Q_OBJECT
+public:
+    ReportCommands(frmTelefono& window, Platform& platform);
+
+    void copyToClipboard();
+    void printReport();
+    void printInformation(Form2* form2);
+
+private:
+    QStringList pageLines() const;
+    void showProgress();
+    struct Picture {
+        QImage image;
+        QPoint atTwips;
+    };
+    // One document: the pictures on the first page, the lines from the top at the given
+    // size and left offset, on as many pages as they need. False on any printer failure.
+    static bool printDocument(QPrinter& printer, const QList<Picture>& pictures,
+                              const QStringList& lines, qreal pointSize, int leftTwips);
+    void printFailed(QWidget* parent);
+
+    frmTelefono& m_window;
+    Platform& m_platform;
+};

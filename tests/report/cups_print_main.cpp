@@ -1,0 +1,56 @@
+// Prints the deadline report on the machine's real default printer, through the same
+// printer call as the program; everything else comes from the recording fake, so that no
+// message box can block. Exit 0 when the print went out without a warning.
+
+#include "fake_platform.h"
+#include "mainwindow/frmtelefono.h"
+#include "windows/qt_platform.h"
+
+#include <cstdio>
+#include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class SpoolerPlatform : public FakePlatform {
+public:
+    std::unique_ptr<QPrinter> defaultPrinter() override
+    {
+        std::unique_ptr<QPrinter> printer = m_real.defaultPrinter();
+        printerName = printer ? printer->printerName() : QString();
+        return printer;
+    }
+    QString printerName;
+
+private:
+    QtPlatform m_real;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+
+    SpoolerPlatform platform;
+    platform.folder = work.path();
+    frmTelefono window(platform);
+    if (!window.start()) {
+        std::fprintf(stderr, "the main window did not start\n");
+        return 1;
+    }
+    window.show();
+    window.ui.rows[0].date->setText("10/03/05");
+    window.ui.rows[0].text->setText("Bollo > moto");
+    QTest::mouseClick(window.ui.Command3, Qt::LeftButton);
+
+    std::fprintf(stderr, "printer: %s\n", qPrintable(platform.printerName));
+    for (const auto& m : platform.messages)
+        std::fprintf(stderr, "message: %s (%s)\n", qPrintable(m.text), qPrintable(m.title));
+    return platform.printerName.isEmpty() || !platform.messages.empty() ? 1 : 0;
+}

@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -28,6 +29,8 @@ const QString kDueSoonLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA
 CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
     : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
+    // The window's dark palette would paint the days black on black.
+    ui.Calendar1->setPalette(ui.Calendar1->style()->standardPalette());
     for (const SlotControls& s : ui.rows)
         s.date->installEventFilter(this);
     ui.Text2->installEventFilter(this);

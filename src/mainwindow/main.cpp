@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     installFontSubstitutions();
 
+    // An Italian program: the calendar's month and day names and Qt's own buttons too.
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     QTranslator qtItalian;
     if (qtItalian.load(QLocale(QLocale::Italian), "qtbase", "_",
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "types/types_file.h"
+#include "windows/look.h"
 #include "windows/platform.h"
 #include "windows/rounded.h"
 
@@ -22,6 +23,13 @@ frmLista::frmLista(Platform& platform, const QString& listFile, QWidget* parent)
     : QDialog(parent), m_platform(platform), m_listFile(listFile)
 {
     ui.setupUi(this);
+    // The window's dark back colour reaches the boxes through the palette; the typed and
+    // listed types must stay readable, black on white as the old boxes were.
+    for (QWidget* box : {static_cast<QWidget*>(ui.Text2), static_cast<QWidget*>(ui.txtElim),
+                         static_cast<QWidget*>(ui.List1)}) {
+        setBackColour(box, Qt::white);
+        setForeColour(box, Qt::black);
+    }
     connect(ui.Text2, &QLineEdit::textChanged, this, &frmLista::armAdd);
     connect(ui.cmdAd, &QPushButton::clicked, this, &frmLista::add);
     connect(ui.cmdEl, &QPushButton::clicked, this, &frmLista::deleteChosen);

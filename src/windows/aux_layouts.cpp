@@ -41,7 +41,6 @@ QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int 
     control->setFont(font);
     setBackColour(control, QColor(128, 0, 0));
     setForeColour(control, QColor(255, 255, 255));
-    control->setAutoFillBackground(false);
     control->setCursor(customCursor(CursorKind::Hand));
     return control;
 }

@@ -71,7 +71,6 @@ QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int 
     control->setToolTip(tip);
     setBackColour(control, QColor(128, 0, 0));
     setForeColour(control, QColor(255, 255, 255));
-    control->setAutoFillBackground(false);
     control->setCursor(customCursor(CursorKind::Hand));
     control->setFocusPolicy(Qt::StrongFocus);
     if (!icon.isEmpty()) {
@@ -265,7 +264,6 @@ void frmTelefono::setupUi(QWidget* w)
         s.text->setMaxLength(95);
         s.text->setToolTip("Inserire scadenza Max 96 caratteri");
         setBackColour(s.text, slotTextBack(b.slot));
-        setForeColour(s.text, QColor(255, 255, 255));
 
         s.days = textBox(w, b.daysBox, 11160, top, 495, b.slot == 9 ? 390 : 405);
         s.days->setMaxLength(2);

@@ -1,5 +1,7 @@
 #include "windows/look.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -24,15 +26,30 @@ QFont layoutFont(const QString& family, qreal points, bool bold)
     return font;
 }
 
+namespace {
+
+// Boxes paint their background with Base, buttons with Button, everything else with Window.
+// Only that one role is set, so that a window's colour does not reach the boxes inside it.
+QPalette::ColorRole backRole(const QWidget* w)
+{
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+        qobject_cast<const QAbstractScrollArea*>(w))
+        return QPalette::Base;
+    if (qobject_cast<const QAbstractButton*>(w))
+        return QPalette::Button;
+    return QPalette::Window;
+}
+
+} // namespace
+
 void setBackColour(QWidget* w, const QColor& colour)
 {
+    const QPalette::ColorRole role = backRole(w);
     QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour);
-    p.setColor(QPalette::Button, colour);
-    p.setColor(QPalette::Window, colour);
+    p.setColor(role, colour);
     w->setPalette(p);
     // Labels and frames only paint a background of their own when asked.
-    if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w))
+    if (role == QPalette::Window)
         w->setAutoFillBackground(true);
 }
 
@@ -47,9 +64,7 @@ void setForeColour(QWidget* w, const QColor& colour)
 
 QColor backColour(const QWidget* w)
 {
-    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w))
-        return w->palette().color(QPalette::Base);
-    return w->palette().color(QPalette::Window);
+    return w->palette().color(backRole(w));
 }
 
 QColor foreColour(const QWidget* w)

@@ -3,6 +3,7 @@
 #include "windows/look.h"
 
 #include <QEvent>
+#include <QMovie>
 
 namespace {
 
@@ -33,7 +34,7 @@ Animations::Animations(Ui::frmTelefono& ui, QWidget* window)
     // A button reports moves only when tracked; entering it counts as a move over it.
     ui.Command2->setMouseTracking(true);
     ui.Command2->installEventFilter(this);
-    // Restoring the window shows at once the picture the ticks skipped meanwhile.
+    // Minimising, hiding and restoring the window: the pictures follow at once.
     window->installEventFilter(this);
 }
 
@@ -43,8 +44,12 @@ bool Animations::eventFilter(QObject* watched, QEvent* event)
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         infoReset();
     else if (watched == m_window &&
-             (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show))
+             (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show ||
+              event->type() == QEvent::Hide)) {
         showFlickerPicture();
+        // While its Hide event is delivered the window still counts as visible.
+        restMoviesOutOfSight(event->type() == QEvent::Hide || !windowShowing());
+    }
     return QObject::eventFilter(watched, event);
 }
 
@@ -68,6 +73,25 @@ void Animations::showFlickerPicture()
 bool Animations::windowShowing() const
 {
     return ui.imgCorrente->isVisible() && !m_window->isMinimized();
+}
+
+void Animations::restMoviesOutOfSight(bool outOfSight)
+{
+    if (outOfSight) {
+        for (QMovie* movie : m_window->findChildren<QMovie*>()) {
+            if (movie->state() == QMovie::Running) {
+                movie->setPaused(true);
+                m_restingMovies.append(movie);
+            }
+        }
+        return;
+    }
+    // Only the movies rested here: resuming one that never ran would start it.
+    for (const QPointer<QMovie>& movie : std::as_const(m_restingMovies)) {
+        if (movie && movie->state() == QMovie::Paused)
+            movie->setPaused(false);
+    }
+    m_restingMovies.clear();
 }
 
 void Animations::cascade(int slot)

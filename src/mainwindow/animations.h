@@ -4,7 +4,11 @@
 
 #include "windows/frmtelefono_layout.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
+
+class QMovie;
 
 class Animations : public QObject {
     Q_OBJECT
@@ -19,6 +23,8 @@ private:
     // The picture of the last tick, when the window can be seen at all.
     void showFlickerPicture();
     bool windowShowing() const;
+    // The layout's animated pictures rest while nobody can see them.
+    void restMoviesOutOfSight(bool outOfSight);
     void cascade(int slot);
     void infoHover();
     void infoPressed();
@@ -30,4 +36,5 @@ private:
     // Set when the last tick stood for imgScritta01.
     bool m_flag = false;
     bool m_ticked = false;
+    QList<QPointer<QMovie>> m_restingMovies;
 };

@@ -130,11 +130,16 @@ private slots:
         QCOMPARE(shownPicture(ui), 1);
 
         // Minimised, a tick leaves the picture alone; restored, the one due shows at once.
+        QMovie* brand = ui.Image5->movie();
+        QVERIFY(brand);
+        QCOMPARE(brand->state(), QMovie::Running);
         w->showMinimized();
         tick(ui.Timer1);
         QCOMPARE(shownPicture(ui), 1);
+        QCOMPARE(brand->state(), QMovie::Paused); // the animated pictures rest too
         w->showNormal();
         QCOMPARE(shownPicture(ui), 2);
+        QCOMPARE(brand->state(), QMovie::Running);
         tick(ui.Timer1);
         QCOMPARE(shownPicture(ui), 1);
 
@@ -142,8 +147,15 @@ private slots:
         w->hide();
         tick(ui.Timer1);
         QCOMPARE(shownPicture(ui), 1);
+        QCOMPARE(brand->state(), QMovie::Paused);
         w->show();
         QCOMPARE(shownPicture(ui), 2);
+        QCOMPARE(brand->state(), QMovie::Running);
+        // A movie that was not running stays so: the buttons' pictures run only when held.
+        auto* idle = new QMovie(w.get());
+        w->showMinimized();
+        w->showNormal();
+        QCOMPARE(idle->state(), QMovie::NotRunning);
     }
 
     void flickerTickRepaintsOnlyTheCaptionPicture()

@@ -1,0 +1,29 @@
+#pragma once
+// Helpers of the installer tests: a fresh temporary folder and running a reader program.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::filesystem::path& path() const { return root; }
+
+private:
+    std::filesystem::path root;
+};
+
+void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
+void writeText(const std::filesystem::path& file, const std::string& text);
+std::string readText(const std::filesystem::path& file);
+
+struct CommandResult {
+    int status = -1;
+    std::string output; // standard output and standard error
+};
+CommandResult runCommand(const std::string& program, const std::filesystem::path& file);

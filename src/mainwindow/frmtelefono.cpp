@@ -5,8 +5,8 @@
 #include "core/slot_table.h"
 #include "core/startup_notices.h"
 #include "mainwindow/animations.h"
-#include "mainwindow/slot_editor.h"
 #include "mainwindow/calendar_panel.h"
+#include "mainwindow/slot_editor.h"
 #include "report/report_output.h"
 #include "types/types_command.h"
 #include "types/types_file.h"
@@ -143,8 +143,7 @@ bool frmTelefono::StartupNotices()
         dates[i] = ui.rows[i].date->text().toStdString();
         days[i] = ui.rows[i].days->text().toStdString();
     }
-    for (const NoticeStep& step :
-         startupNotices(dates, days, toYearMonthDay(m_platform.today()))) {
+    for (const NoticeStep& step : startupNotices(dates, days, toYearMonthDay(m_platform.today()))) {
         switch (step.kind) {
         case NoticeStep::Kind::Message:
             m_platform.message(nullptr, QString::fromStdString(step.text),

@@ -4,18 +4,18 @@
 #include "core/card_file.h"
 #include "windows/frmtelefono_layout.h"
 
+#include <memory>
 #include <QPointer>
 #include <QWidget>
-#include <memory>
 
 class AlarmPanel;
 class Animations;
+class CalendarPanel;
 class Form2;
 class Platform;
 class ReportCommands;
-class TypesCommand;
 class SlotEditor;
-class CalendarPanel;
+class TypesCommand;
 
 class frmTelefono : public QWidget {
     Q_OBJECT

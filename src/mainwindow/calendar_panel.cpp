@@ -65,31 +65,22 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
             m_platform.message(m_window, kExpiredLegend);
         else if (watched == ui.Text3)
             m_platform.message(m_window, kDueSoonLegend);
-        else if (const int slot = slotOfDateBox(watched))
+        else if (const int slot = ui.slotOf(watched, &SlotControls::date))
             copyCalendarDay(slot);
         return false;
     }
     case QEvent::KeyPress:
-        if (slotOfDateBox(watched))
+        if (ui.slotOf(watched, &SlotControls::date))
             return filterDateKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
         return false;
     case QEvent::FocusOut:
-        if (slotOfDateBox(watched))
+        if (ui.slotOf(watched, &SlotControls::date))
             checkDateLength(static_cast<QLineEdit*>(watched),
                             static_cast<QFocusEvent*>(event)->reason());
         return false;
     default:
         return false;
     }
-}
-
-int CalendarPanel::slotOfDateBox(const QObject* object) const
-{
-    for (int slot = 1; slot <= 10; ++slot) {
-        if (ui.rows[slot - 1].date == object)
-            return slot;
-    }
-    return 0;
 }
 
 bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)

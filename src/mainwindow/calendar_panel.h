@@ -32,9 +32,6 @@ private:
     void showHelp();
     void setPanelVisible(bool visible);
 
-    // The slot whose date box is the given object; 0 for none.
-    int slotOfDateBox(const QObject* object) const;
-
     Ui::frmTelefono& ui;
     Platform& m_platform;
     QWidget* m_window;

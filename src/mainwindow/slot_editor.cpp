@@ -56,31 +56,13 @@ bool SlotEditor::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!producesCharacter(key))
         return false;
-    if (const int slot = slotOfTextBox(watched)) {
+    if (const int slot = ui.slotOf(watched, &SlotControls::text)) {
         watchTextLength(slot);
         return false;
     }
-    if (slotOfDaysBox(watched))
+    if (ui.slotOf(watched, &SlotControls::days))
         return refusedByDaysFilter(key->text());
     return false;
-}
-
-int SlotEditor::slotOfTextBox(const QObject* object) const
-{
-    for (int slot = 1; slot <= 10; ++slot) {
-        if (ui.rows[slot - 1].text == object)
-            return slot;
-    }
-    return 0;
-}
-
-int SlotEditor::slotOfDaysBox(const QObject* object) const
-{
-    for (int slot = 1; slot <= 10; ++slot) {
-        if (ui.rows[slot - 1].days == object)
-            return slot;
-    }
-    return 0;
 }
 
 void SlotEditor::pickType(int slot, int index)

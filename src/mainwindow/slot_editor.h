@@ -28,10 +28,6 @@ private:
     void repairDays(int slot);
     void clearSlot(int slot);
 
-    // The slot whose text or days box is the given object; 0 for none.
-    int slotOfTextBox(const QObject* object) const;
-    int slotOfDaysBox(const QObject* object) const;
-
     Ui::frmTelefono& ui;
     Platform& m_platform;
     QWidget* m_window;

@@ -1,6 +1,7 @@
 #include "windows/aux_layouts.h"
 
 #include "windows/info_text.h"
+#include "windows/layout_builder.h"
 #include "windows/look.h"
 #include "windows/twips.h"
 
@@ -12,13 +13,7 @@
 namespace Ui {
 namespace {
 
-template <class T> T* make(QWidget* parent, const char* name, int l, int t, int w, int h)
-{
-    auto* control = new T(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsRect(l, t, w, h));
-    return control;
-}
+using layout::make;
 
 // Frameless, centred on the screen, not in the task bar.
 void frameless(QWidget* w, const char* name, const QString& caption, QSize twips,
@@ -36,22 +31,8 @@ void frameless(QWidget* w, const char* name, const QString& caption, QSize twips
 QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int h,
                     const QString& caption, const QFont& font)
 {
-    auto* control = make<QPushButton>(parent, name, l, t, w, h);
-    control->setText(caption);
+    auto* control = layout::graphicButton(parent, name, l, t, w, h, caption);
     control->setFont(font);
-    setBackColour(control, QColor(128, 0, 0));
-    setForeColour(control, QColor(255, 255, 255));
-    control->setCursor(customCursor(CursorKind::Hand));
-    return control;
-}
-
-MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
-                  const QString& caption, const QFont& font, const QColor& colour)
-{
-    auto* control = make<MouseLabel>(parent, name, l, t, w, h);
-    control->setText(caption);
-    control->setFont(font);
-    setForeColour(control, colour);
     return control;
 }
 
@@ -62,8 +43,8 @@ void Form1::setupUi(QWidget* w)
     frameless(w, "Form1", "Form1", kForm1Twips, QColor(224, 224, 224));
     Image1 = make<MouseLabel>(w, "Image1", -120, -120, 5535, 1290);
     Image1->setStretchedPicture(":/banner.jpg");
-    Label1 = label(w, "Label1", 600, 0, 4095, 255, "Non ci sono scadenze immediate!",
-                   layoutFont("Times New Roman", 14.25, true), QColor(192, 192, 192));
+    Label1 = layout::label(w, "Label1", 600, 0, 4095, 255, "Non ci sono scadenze immediate!",
+                           layoutFont("Times New Roman", 14.25, true), QColor(192, 192, 192));
     Command1 = button(w, "Command1", 240, 480, 1095, 495, "Chiudi",
                       layoutFont("MS Sans Serif", 9.75, true));
     Command2 = button(w, "Command2", 1440, 480, 3615, 495, "Apri per inserire nuova scadenza",
@@ -87,8 +68,8 @@ void Form2::setupUi(QWidget* w)
     Image3->setAnimation(":/brand158x52.gif", true);
     Image3->setCursor(Qt::UpArrowCursor);
     Image3->hide();
-    Command1 = button(w, "Command1", 7560, 120, 855, 495, "",
-                      layoutFont("Times New Roman", 9.75, true));
+    Command1 =
+        button(w, "Command1", 7560, 120, 855, 495, "", layoutFont("Times New Roman", 9.75, true));
     Command1->setToolTip("Esci");
     Command1->setIcon(QIcon(":/exit32.png"));
     Command1->setIconSize(QSize(28, 28));
@@ -109,19 +90,13 @@ void frmLista::setupUi(QWidget* w)
     Shape1 = make<Shape>(w, "Shape1", 720, 1200, 735, 255);
     Shape1->setBorder(green, 1);
     Shape1->setFill(green);
-    Label1 = label(w, "Label1", 720, 1200, 735, 255, " Annulla",
-                   layoutFont("MS Sans Serif", 8.25, true), QColor(0, 0, 0));
+    Label1 = layout::label(w, "Label1", 720, 1200, 735, 255, " Annulla",
+                           layoutFont("MS Sans Serif", 8.25, true), QColor(0, 0, 0));
     Label1->setCursor(customCursor(CursorKind::Hand));
-    Label2 = label(w, "Label2", 120, 720, 375, 255, "Tipo", layoutFont("MS Sans Serif", 8.25),
-                   green);
-    Line1 = new Line(w);
-    Line1->setObjectName("Line1");
-    Line1->setPen(QColor(128, 128, 128), 2);
-    Line1->setLine(120, 1560, 2040, 1560);
-    Line2 = new Line(w);
-    Line2->setObjectName("Line2");
-    Line2->setPen(QColor(192, 192, 192), 1);
-    Line2->setLine(120, 1575, 2040, 1575);
+    Label2 = layout::label(w, "Label2", 120, 720, 375, 255, "Tipo",
+                           layoutFont("MS Sans Serif", 8.25), green);
+    Line1 = layout::line(w, "Line1", 120, 1560, 2040, 1560, QColor(128, 128, 128), 2);
+    Line2 = layout::line(w, "Line2", 120, 1560, 2040, 1560, QColor(192, 192, 192), 1);
     cmdAd = button(w, "cmdAd", 120, 120, 1935, 495, "Inserire in Tipo il nuovo tipo di scadenza",
                    layoutFont("MS Sans Serif", 8.25));
     cmdAd->setToolTip("Clic");
@@ -129,8 +104,8 @@ void frmLista::setupUi(QWidget* w)
     Text2 = make<QLineEdit>(w, "Text2", 480, 720, 1575, 285);
     List1 = make<QListWidget>(w, "List1", 120, 1800, 1935, 1230);
     txtElim = make<QLineEdit>(w, "txtElim", 120, 3120, 1935, 285);
-    cmdEl = button(w, "cmdEl", 120, 3600, 1935, 615, "Eliminazione",
-                   layoutFont("MS Sans Serif", 8.25));
+    cmdEl =
+        button(w, "cmdEl", 120, 3600, 1935, 615, "Eliminazione", layoutFont("MS Sans Serif", 8.25));
     cmdEl->setToolTip("ELIMINA LA VOCE SELEZIONATA");
     cmdEl->setEnabled(false);
     Label1->raise();
@@ -144,16 +119,13 @@ void Form3::setupUi(QWidget* w)
     Shape2->setBorder(green, 3);
     Shape1 = make<Shape>(w, "Shape1", 120, 1560, 3375, 2055);
     Shape1->setBorder(green, 3);
-    Line1 = new Line(w);
-    Line1->setObjectName("Line1");
-    Line1->setPen(green, 1);
-    Line1->setLine(1800, 1440, 1800, 1560);
-    Label1 = label(w, "Label1", 360, 200, 2175, 615, "Attenzione!",
-                   layoutFont("Times New Roman", 24), green);
-    Label2 = label(w, "Label2", 360, 840, 2175, 375, "", layoutFont("Times New Roman", 12, true),
-                   green);
-    Label3 = label(w, "Label3", 240, 1800, 3135, 1335, "", layoutFont("MS Sans Serif", 9.75),
-                   green);
+    Line1 = layout::line(w, "Line1", 1800, 1440, 1800, 1560, green, 1);
+    Label1 = layout::label(w, "Label1", 360, 200, 2175, 615, "Attenzione!",
+                           layoutFont("Times New Roman", 24), green);
+    Label2 = layout::label(w, "Label2", 360, 840, 2175, 375, "",
+                           layoutFont("Times New Roman", 12, true), green);
+    Label3 = layout::label(w, "Label3", 240, 1800, 3135, 1335, "",
+                           layoutFont("MS Sans Serif", 9.75), green);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Command1 = button(w, "Command1", 2760, 240, 615, 495, "OK", layoutFont("MS Sans Serif", 13.5));

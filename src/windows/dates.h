@@ -1,9 +1,9 @@
 #pragma once
 // Calendar days between Qt and the core's std::chrono.
 
+#include <chrono>
 #include <QDate>
 #include <QString>
-#include <chrono>
 
 std::chrono::year_month_day toYearMonthDay(const QDate& date);
 // The dd/MM/yy text of a day, as the date boxes hold it.

@@ -2,7 +2,9 @@
 
 #include <QDir>
 
-FileList::FileList(QWidget* parent) : QListWidget(parent) {}
+FileList::FileList(QWidget* parent) : QListWidget(parent)
+{
+}
 
 void FileList::setFolder(const QString& folder)
 {

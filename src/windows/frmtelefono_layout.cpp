@@ -1,6 +1,7 @@
 #include "windows/frmtelefono_layout.h"
 
 #include "core/slot_table.h"
+#include "windows/layout_builder.h"
 #include "windows/look.h"
 #include "windows/platform.h"
 #include "windows/twips.h"
@@ -18,22 +19,12 @@ const QString kDateTip = QStringLiteral(
 const QString kFileTip = QStringLiteral("SELEZIONARE IL NOME DEL FILE ATTENZIONE IL FILE DEVE  "
                                         "RISIEDERE  NELLA CARTELLA DEL PROGRAMMA.");
 
-template <class T> T* make(QWidget* parent, const char* name, int l, int t, int w, int h)
-{
-    auto* control = new T(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsRect(l, t, w, h));
-    return control;
-}
+using layout::make;
 
 MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
                   const QString& caption, const QFont& font = layoutFont("MS Serif", 8.25))
 {
-    auto* control = make<MouseLabel>(parent, name, l, t, w, h);
-    control->setText(caption);
-    control->setFont(font);
-    setForeColour(control, kGreen);
-    return control;
+    return layout::label(parent, name, l, t, w, h, caption, font, kGreen);
 }
 
 MouseLabel* picture(QWidget* parent, const char* name, int l, int t, int w, int h,
@@ -52,26 +43,11 @@ Shape* shape(QWidget* parent, const char* name, int l, int t, int w, int h, int 
     return control;
 }
 
-Line* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2, const QColor& colour,
-           int width)
-{
-    auto* control = new Line(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setPen(colour, width);
-    control->setLine(x1, y1, x2, y2);
-    return control;
-}
-
-// The graphical button style: dark red, a picture, a cursor of its own.
 QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int h,
                     const QString& caption, const QString& tip = {}, const QString& icon = {})
 {
-    auto* control = make<QPushButton>(parent, name, l, t, w, h);
-    control->setText(caption);
+    auto* control = layout::graphicButton(parent, name, l, t, w, h, caption);
     control->setToolTip(tip);
-    setBackColour(control, QColor(128, 0, 0));
-    setForeColour(control, QColor(255, 255, 255));
-    control->setCursor(customCursor(CursorKind::Hand));
     control->setFocusPolicy(Qt::StrongFocus);
     if (!icon.isEmpty()) {
         control->setIcon(QIcon(icon));
@@ -141,8 +117,8 @@ void frmTelefono::setupUi(QWidget* w)
     Shape5 = shape(w, "Shape5", 6840, 0, 4815, 2055, 2);
     Shape3 = shape(w, "Shape3", 0, 2040, 3615, 6135, 2);
     Shape2 = shape(w, "Shape2", 3600, 2040, 8055, 6135, 2);
-    Line1 = line(w, "Line1", 1560, 8160, 8280, 8160, QColor(128, 0, 0), 3);
-    Line2 = line(w, "Line2", 10920, 120, 10800, 120, kGreen, 2);
+    Line1 = layout::line(w, "Line1", 1560, 8160, 8280, 8160, QColor(128, 0, 0), 3);
+    Line2 = layout::line(w, "Line2", 10920, 120, 10800, 120, kGreen, 2);
     Line2->hide();
 
     Image2 = make<MouseLabel>(w, "Image2", 4800, -240, 2610, 2490);
@@ -152,7 +128,8 @@ void frmTelefono::setupUi(QWidget* w)
     Image6 = picture(w, "Image6", 4440, 0, 3150, 450, ":/title210x30.png");
     Image6->hide();
 
-    Label1 = label(w, "Label1", 10920, 0, 615, 375, "Info", layoutFont("Comic Sans MS", 9.75, true));
+    Label1 =
+        label(w, "Label1", 10920, 0, 615, 375, "Info", layoutFont("Comic Sans MS", 9.75, true));
     Label1->setAlignment(Qt::AlignCenter);
     setForeColour(Label1, kInfoNormal);
     Label1->setCursor(customCursor(CursorKind::Info));
@@ -184,7 +161,8 @@ void frmTelefono::setupUi(QWidget* w)
                           "Selezionare il nome del file wav  personalizzato:");
     labelPerProva->setWordWrap(true);
     labelPerProva->setToolTip(kFileTip);
-    ann = label(w, "ann", 10680, 720, 735, 255, " Annulla", layoutFont("MS Sans Serif", 8.25, true));
+    ann =
+        label(w, "ann", 10680, 720, 735, 255, " Annulla", layoutFont("MS Sans Serif", 8.25, true));
     setForeColour(ann, QColor(0, 0, 0));
     setBackColour(ann, kGreen);
     ann->setCursor(customCursor(CursorKind::Hand));
@@ -192,7 +170,7 @@ void frmTelefono::setupUi(QWidget* w)
     lblAttivo = label(w, "lblAttivo", 120, 1200, 1935, 255, " Allarme ATTIVO!",
                       layoutFont("MS Sans Serif", 9.75, true));
     Label111 = label(w, "Label111", 200, 1440, 615, 255, "0");
-    lin3 = line(w, "lin3", 2145, 1440, 1930, 1440, kGreen, 1);
+    lin3 = layout::line(w, "lin3", 2145, 1440, 1930, 1440, kGreen, 1);
     Image3 = picture(w, "Image3", 180, 810, 1725, 270, ":/minimize115x18.png");
     Image3->setToolTip("Riduci di nuovo a icona!");
     Image3->setCursor(customCursor(CursorKind::Hand));
@@ -221,16 +199,16 @@ void frmTelefono::setupUi(QWidget* w)
                       "in Word o altro.",
                       ":/copy16.png");
     Command2->setIconSize(QSize(16, 16));
-    cmdList = button(w, "cmdList", 2400, 0, 975, 495, "", "Nuovo tipo di scadenza",
-                     ":/list13x15.png");
+    cmdList =
+        button(w, "cmdList", 2400, 0, 975, 495, "", "Nuovo tipo di scadenza", ":/list13x15.png");
     cmdList->setIconSize(QSize(13, 15));
     cmdCal = button(w, "cmdCal", 3360, 0, 975, 495, "",
                     "Apri il Calendario. Selezionare la data e fare doppio clic nella casella "
                     "\"Data:\".",
                     ":/calendar25x20.png");
     cmdCal->setIconSize(QSize(25, 20));
-    Command5 = button(w, "Command5", 4320, 0, 855, 495, "", "Allarme MOMENTANEO",
-                      ":/speaker32.png");
+    Command5 =
+        button(w, "Command5", 4320, 0, 855, 495, "", "Allarme MOMENTANEO", ":/speaker32.png");
 
     ProgressBar1 = make<QProgressBar>(w, "ProgressBar1", 120, 1920, 9975, 120);
     ProgressBar1->setRange(0, 500);
@@ -279,8 +257,8 @@ void frmTelefono::setupUi(QWidget* w)
     }
     for (const SlotBinding& b : kSlots) {
         SlotControls& s = rows[b.slot - 1];
-        s.clear = button(w, b.clearButton, 120, b.slot == 2 ? 2640 : kRowTop[b.slot - 1], 615,
-                         405, "X");
+        s.clear =
+            button(w, b.clearButton, 120, b.slot == 2 ? 2640 : kRowTop[b.slot - 1], 615, 405, "X");
         s.clear->setFont(layoutFont("Book Antiqua", 14.25));
         s.clear->setCursor(Qt::CrossCursor);
         showAnimationWhileDown(s.clear, ":/clear25.gif");
@@ -351,7 +329,7 @@ void frmTelefono::setupUi(QWidget* w)
     cmdMinimiz = button(w, "cmdMinimiz", 4790, 1195, 375, 360, "OK");
     cmdMinimiz->setEnabled(false);
     for (QWidget* hidden : std::initializer_list<QWidget*>{cboAl, cboMin, TestoAl, File1, prova,
-                                                            cmdInfo, cmdChud, cmdMinimiz})
+                                                           cmdInfo, cmdChud, cmdMinimiz})
         hidden->hide();
 
     // The calendar panel lies over the type and text columns.
@@ -363,7 +341,8 @@ void frmTelefono::setupUi(QWidget* w)
     cmdAdesso->setFont(layoutFont("MS Sans Serif", 9.75));
     cmdInfoC = button(w, "cmdInfoC", 3360, 2220, 375, 330, "?");
     cmdInfoC->setFont(layoutFont("MS Sans Serif", 12, true));
-    for (QWidget* hidden : std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
         hidden->hide();
 
     Timer1 = timer(w, "Timer1", 50, true);

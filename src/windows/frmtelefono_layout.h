@@ -7,6 +7,7 @@
 #include "windows/mouse_label.h"
 #include "windows/shape.h"
 
+#include <array>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,7 +15,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <array>
 
 class QWidget;
 
@@ -47,6 +47,15 @@ public:
 
     // Slot 1..10 at index 0..9, in the order of the slot table.
     std::array<SlotControls, 10> rows{};
+    // The slot (1..10) whose row holds the control as the given member, or 0.
+    template <class T> int slotOf(const QObject* control, T* SlotControls::*member) const
+    {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].*member == control)
+                return static_cast<int>(i) + 1;
+        }
+        return 0;
+    }
 
     // Background, frames and pictures.
     MouseLabel* Image1;

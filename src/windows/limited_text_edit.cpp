@@ -4,7 +4,9 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+}
 
 int LimitedTextEdit::length() const
 {

@@ -2,10 +2,10 @@
 // What the windows need of the machine, behind one seam: messages, sounds, the clock,
 // the program folder, the printer and modal display. Tests hand in a recording fake.
 
+#include <memory>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <memory>
 
 class QDialog;
 class QPrinter;

@@ -25,8 +25,7 @@ void QtPlatform::message(QWidget* parent, const QString& text, Icon icon, const 
     const QMessageBox::Icon boxIcon = icon == Icon::Information ? QMessageBox::Information
                                       : icon == Icon::Warning   ? QMessageBox::Warning
                                                                 : QMessageBox::NoIcon;
-    QMessageBox box(boxIcon, title.isEmpty() ? kProductName : title, text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(boxIcon, title.isEmpty() ? kProductName : title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

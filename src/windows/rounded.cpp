@@ -1,9 +1,9 @@
 #include "windows/rounded.h"
 
+#include <cmath>
 #include <QBitmap>
 #include <QPainter>
 #include <QWidget>
-#include <cmath>
 
 QSize roundedOutlineSize(QSize twips, double twipsPerPixelX, double twipsPerPixelY)
 {

@@ -11,4 +11,7 @@ constexpr int kTwipsPerPixel = 15;
 int twipsToPixels(int twips);
 QRect twipsRect(int left, int top, int width, int height);
 
-inline QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
+inline QColor rgb(int r, int g, int b)
+{
+    return QColor(r, g, b);
+}

@@ -184,11 +184,19 @@ void frmTelefono::setupUi(QWidget* w)
     textPrint = textBox(w, "textPrint", 5280, 720, 150, 525);
 
     // Picture boxes of the caption flicker.
-    imgScritta01 = picture(w, "imgScritta01", 5280, 240, 1695, 1575, ":/scritta01.png");
-    imgScritta02 = picture(w, "imgScritta02", 5280, 240, 1695, 1575, ":/scritta02.png");
-    imgCorrente = make<MouseLabel>(w, "imgCorrente", 5160, 0, 1815, 1935);
-    imgCorrente->setScaledContents(true);
-    setBackColour(imgCorrente, QColor(0, 0, 0));
+    // Picture boxes show their picture at its own size from the top left corner, never
+    // stretched, which also keeps the 50 ms flicker cheap.
+    auto pictureBox = [w](const char* name, int l, int t, int width, int height) {
+        auto* box = make<MouseLabel>(w, name, l, t, width, height);
+        box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setBackColour(box, QColor(0, 0, 0));
+        return box;
+    };
+    imgScritta01 = pictureBox("imgScritta01", 5280, 240, 1695, 1575);
+    imgScritta01->setPixmap(QPixmap(":/scritta01.png"));
+    imgScritta02 = pictureBox("imgScritta02", 5280, 240, 1695, 1575);
+    imgScritta02->setPixmap(QPixmap(":/scritta02.png"));
+    imgCorrente = pictureBox("imgCorrente", 5160, 0, 1815, 1935);
 
     cmdEsci = button(w, "cmdEsci", 120, 0, 735, 495, "", "Esci", ":/exit32.png");
     cmdEsci->setCursor(customCursor(CursorKind::Exit));

@@ -18,7 +18,10 @@ void MouseLabel::setStretchedPicture(const QString& resource)
 void MouseLabel::setAnimation(const QString& resource, bool stretched)
 {
     auto* movie = new QMovie(resource, QByteArray(), this);
-    setScaledContents(stretched);
+    // Frames are decoded and scaled once and then kept, so the loop costs only repaints.
+    movie->setCacheMode(QMovie::CacheAll);
+    if (stretched)
+        movie->setScaledSize(size());
     setMovie(movie);
     movie->start();
 }

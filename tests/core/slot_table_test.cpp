@@ -7,7 +7,7 @@
 
 TEST(SlotTable, dateFieldsFollowTheArchiveNotTheSlotOrder)
 {
-    // Field k of the record holds the date of this slot (Part 1.1).
+    // Field k of the record holds the date of this slot.
     const int slotOfDateField[] = {2, 1, 3, 5, 4, 10, 9, 8, 7, 6};
     for (int field = 1; field <= 10; ++field)
         EXPECT_EQ(slotOfField(field), slotOfDateField[field - 1]) << field;

@@ -1,5 +1,6 @@
 #include "windows/layout_builder.h"
 
+#include "windows/graphic_button.h"
 #include "windows/look.h"
 
 namespace layout {
@@ -27,7 +28,7 @@ Line* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2, co
 QPushButton* graphicButton(QWidget* parent, const char* name, int l, int t, int w, int h,
                            const QString& caption)
 {
-    auto* control = make<QPushButton>(parent, name, l, t, w, h);
+    auto* control = make<GraphicButton>(parent, name, l, t, w, h);
     control->setText(caption);
     setBackColour(control, QColor(128, 0, 0));
     setForeColour(control, QColor(255, 255, 255));

@@ -127,7 +127,7 @@ clock_frame() { # $1 = frame index 0..23
   gif_alpha "$work/clock.png" "$work/clock_$(printf %02d "$i").png"
 }
 for i in $(seq 0 23); do clock_frame "$i"; done
-make_gif 12 12 "$out/globe150.gif" "$work"/clock_*.png
+make_gif 25 25 "$out/globe150.gif" "$work"/clock_*.png
 
 # ---------------------------------------------------------------------------
 # Brand plate "Tempestina10", 158x52: dark red letters engraved in a brass
@@ -163,7 +163,7 @@ for i in $(seq 0 15); do
   gif_alpha "$work/brand.png" "$work/brand_$(printf %02d "$i").png"
 done
 # the plain plate rests a while between glints
-make_gif 160 7 "$out/brand158x52.gif" "$work"/brand_*.png
+make_gif 300 8 "$out/brand158x52.gif" "$work"/brand_*.png
 
 # ---------------------------------------------------------------------------
 # "Informazioni", 210x40, for the info window's banner: golden letters with

@@ -196,7 +196,6 @@ void frmTelefono::setupUi(QWidget* w)
     imgScritta01->setPixmap(QPixmap(":/scritta01.png"));
     imgScritta02 = pictureBox("imgScritta02", 5280, 240, 1695, 1575);
     imgScritta02->setPixmap(QPixmap(":/scritta02.png"));
-    imgCorrente = pictureBox("imgCorrente", 5160, 0, 1815, 1935);
 
     cmdEsci = button(w, "cmdEsci", 120, 0, 735, 495, "", "Esci", ":/exit32.png");
     cmdEsci->setCursor(customCursor(CursorKind::Exit));
@@ -217,6 +216,10 @@ void frmTelefono::setupUi(QWidget* w)
     cmdCal->setIconSize(QSize(25, 20));
     Command5 =
         button(w, "Command5", 4320, 0, 855, 495, "", "Allarme MOMENTANEO", ":/speaker32.png");
+
+    // Above the button row, whose last pixel column it covers, so that the 50 ms flicker
+    // repaints nothing but itself.
+    imgCorrente = pictureBox("imgCorrente", 5160, 0, 1815, 1935);
 
     ProgressBar1 = make<QProgressBar>(w, "ProgressBar1", 120, 1920, 9975, 120);
     ProgressBar1->setRange(0, 500);

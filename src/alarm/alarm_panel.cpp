@@ -3,6 +3,7 @@
 #include "alarm/alarm_rules.h"
 #include "alarm/form3.h"
 #include "alarm/module3.h"
+#include "windows/keys.h"
 #include "windows/look.h"
 #include "windows/platform.h"
 #include "windows/texts.h"
@@ -149,8 +150,7 @@ bool AlarmPanel::eventFilter(QObject* watched, QEvent* event)
         // Only keys that type a character (Backspace included) warn, as with the slot texts;
         // the key then goes on, and the length limit refuses what would not fit.
         const auto* key = static_cast<QKeyEvent*>(event);
-        const bool typing = !key->text().isEmpty() || key->key() == Qt::Key_Backspace;
-        if (typing && ui.TestoAl->length() == ui.TestoAl->maxLength()) {
+        if (producesCharacter(key) && ui.TestoAl->length() == ui.TestoAl->maxLength()) {
             m_platform.beep();
             m_platform.message(m_window, kLengthLimitMessage);
         }

@@ -2,6 +2,7 @@
 
 #include "mainwindow/slot_editor.h"
 #include "windows/dates.h"
+#include "windows/keys.h"
 #include "windows/platform.h"
 
 #include <QFocusEvent>

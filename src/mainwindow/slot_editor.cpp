@@ -2,15 +2,11 @@
 
 #include "core/cp1252.h"
 #include "core/startup_notices.h"
+#include "windows/keys.h"
 #include "windows/platform.h"
 #include "windows/texts.h"
 
 #include <QKeyEvent>
-
-bool producesCharacter(const QKeyEvent* key)
-{
-    return !key->text().isEmpty() && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;
-}
 
 void keepToCodePage(QLineEdit* box)
 {
@@ -40,6 +36,7 @@ SlotEditor::SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
         // Choosing the entry that is already current changes no index, and still picks.
         connect(s.type, &QComboBox::activated, this,
                 [this, slot](int index) { pickType(slot, index); });
+        s.type->installEventFilter(this);
         s.text->installEventFilter(this);
         s.days->installEventFilter(this);
         connect(s.days, &QLineEdit::textChanged, this, [this, slot] { repairDays(slot); });
@@ -51,6 +48,9 @@ SlotEditor::SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
 
 bool SlotEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    // The wheel over a closed type box would pick a type and wipe the slot's text unasked.
+    if (event->type() == QEvent::Wheel)
+        return ui.slotOf(watched, &SlotControls::type) != 0;
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -7,7 +7,6 @@
 #include <QObject>
 
 class Platform;
-class QKeyEvent;
 
 class SlotEditor : public QObject {
     Q_OBJECT
@@ -36,6 +35,3 @@ private:
 // Keeps a box to what Archivio.DAT can hold: a character outside Windows-1252, typed or
 // pasted, shows as "?" at once, as it will be saved.
 void keepToCodePage(QLineEdit* box);
-
-// The key produces a character for the rules (Tab moves the focus and is none).
-bool producesCharacter(const QKeyEvent* key);

@@ -5,6 +5,7 @@
 #include "windows/platform.h"
 
 #include <QDir>
+#include <QSignalBlocker>
 
 TypesCommand::TypesCommand(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
     : m_ui(ui), m_platform(platform), m_window(window)
@@ -20,6 +21,14 @@ void TypesCommand::showTypes()
     const QString typed = lista.ui.Text2->text();
     if (typed.isEmpty())
         return;
-    for (SlotControls& s : m_ui.rows)
+    for (SlotControls& s : m_ui.rows) {
+        // Qt makes the first entry of an empty list current; that would pick the type and
+        // overwrite the slot's text. Adding chooses nothing.
+        const QSignalBlocker quiet(s.type);
+        const int index = s.type->currentIndex();
+        const QString shown = s.type->currentText();
         s.type->addItem(typed);
+        s.type->setCurrentIndex(index);
+        s.type->setEditText(shown);
+    }
 }

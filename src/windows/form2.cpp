@@ -7,8 +7,11 @@ Form2::Form2(QWidget* mainWindow) : QWidget(nullptr), m_mainWindow(mainWindow)
     ui.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(ui.Command1, &QPushButton::clicked, this, [this] {
-        m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
-        m_mainWindow->showNormal();
+        // A main window already closed (its card saved, its archive shut) stays closed.
+        if (m_mainWindow->isVisible()) {
+            m_mainWindow->setWindowState(m_mainWindow->windowState() & ~Qt::WindowMinimized);
+            m_mainWindow->showNormal();
+        }
         close();
     });
     connect(ui.Image4, &MouseLabel::clicked, this, &Form2::printRequested);

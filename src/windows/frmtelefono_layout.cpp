@@ -323,6 +323,7 @@ void frmTelefono::setupUi(QWidget* w)
         setBackColour(box, toolTipColour());
     TestoAl = make<LimitedTextEdit>(w, "TestoAl", 7080, 720, 2535, 735);
     TestoAl->setMaxLength(100);
+    TestoAl->setTabChangesFocus(true);
     TestoAl->setToolTip("Max 100 caratteri");
     setBackColour(TestoAl, toolTipColour());
     File1 = make<FileList>(w, "File1", 9720, 960, 1695, 480);

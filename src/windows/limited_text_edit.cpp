@@ -22,8 +22,9 @@ int LimitedTextEdit::room() const
 void LimitedTextEdit::keyPressEvent(QKeyEvent* event)
 {
     const QString text = event->text();
-    const bool adds = !text.isEmpty() && (text.at(0).isPrint() || event->key() == Qt::Key_Return ||
-                                          event->key() == Qt::Key_Enter);
+    const bool adds =
+        !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == u'\t' ||
+                            event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter);
     if (adds && room() < 1) {
         event->accept();
         return;

@@ -50,13 +50,19 @@ void QtPlatform::playWave(const QString& path)
         return;
     }
     const QUrl source = QUrl::fromLocalFile(path);
-    m_effect.stop();
-    if (m_effect.source() == source && m_effect.status() == QSoundEffect::Ready) {
-        m_effect.play();
-        return;
+    if (m_effect.source() == source) {
+        // The same source raises no new status: answer from the one it has.
+        if (m_effect.status() == QSoundEffect::Ready) {
+            m_effect.stop();
+            m_effect.play();
+        } else if (m_effect.status() == QSoundEffect::Error) {
+            beep();
+        }
+        return; // still loading: it plays once loaded
     }
-    m_effect.setSource(source); // plays once loaded, through statusChanged
+    m_effect.stop();
     m_effect.setLoopCount(1);
+    m_effect.setSource(source); // plays once loaded, through statusChanged
 }
 
 QDate QtPlatform::today()

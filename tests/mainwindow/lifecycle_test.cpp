@@ -7,11 +7,11 @@
 #include "windows/form1.h"
 #include "windows/look.h"
 
+#include <csignal>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #endif
@@ -93,8 +93,8 @@ private slots:
 
     void colourOfOneAndTwoDaysComesBeforeTheMessageAndOfThreeDaysAfter()
     {
-        writeBytes(archive(), recordBytes(cardWith({{5, {"08/03/05", "", "1"}},
-                                                    {6, {"07/03/05", "", "1"}}})));
+        writeBytes(archive(),
+                   recordBytes(cardWith({{5, {"08/03/05", "", "1"}}, {6, {"07/03/05", "", "1"}}})));
         FakePlatform platform;
         platform.folder = m_program.path();
         frmTelefono w(platform);
@@ -103,8 +103,8 @@ private slots:
             seen << backColour(w.ui.seg5).name() + " " + backColour(w.ui.seg6).name();
         };
         QVERIFY(w.start());
-        QCOMPARE(platform.messageTexts(), QStringList({"Scadenza scaduta da 2 giorni!",
-                                                       "Scadenza scaduta da 3 giorni!"}));
+        QCOMPARE(platform.messageTexts(),
+                 QStringList({"Scadenza scaduta da 2 giorni!", "Scadenza scaduta da 3 giorni!"}));
         QCOMPARE(seen, QStringList({"#c0ffc0 #400000", "#c0ffc0 #400000"}));
         QCOMPARE(backColour(w.ui.seg6), QColor(192, 255, 192));
     }
@@ -135,8 +135,8 @@ private slots:
     {
         auto s = startWith(cardWith({{1, {"31/12/04", "", "1"}}, {2, {"02/01/05", "", "1"}}}),
                            QDate(2005, 1, 1));
-        QCOMPARE(s->platform.messageTexts(), QStringList({"A breve hai qualche scadenza!",
-                                                          "Scadenza scaduta da 1 giorno!"}));
+        QCOMPARE(s->platform.messageTexts(),
+                 QStringList({"A breve hai qualche scadenza!", "Scadenza scaduta da 1 giorno!"}));
         QCOMPARE(colourOf(*s->window, "seg2"), QColor(192, 64, 0));
         QCOMPARE(colourOf(*s->window, "seg1"), QColor(192, 255, 192));
         QCOMPARE(s->window->ui.Label5->text(), QString("01/01/05"));
@@ -333,6 +333,22 @@ private slots:
         auto* exit = form2->findChild<QPushButton*>("Command1");
         QTest::mouseClick(exit, Qt::LeftButton);
         QVERIFY(!s->window->isMinimized());
+        QTRY_VERIFY(!form2->isVisible());
+    }
+
+    void form2LeftAfterTheMainWindowClosedDoesNotBringItBack()
+    {
+        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
+        s->window->show();
+        QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
+        QWidget* form2 = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == "Form2" && top->isVisible())
+                form2 = top;
+        QVERIFY(form2);
+        QVERIFY(s->window->close()); // saved and closed
+        QTest::mouseClick(form2->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!s->window->isVisible());
         QTRY_VERIFY(!form2->isVisible());
     }
 };

@@ -208,6 +208,36 @@ private slots:
         // Field 12 (slot 2's text) is bytes 1100..1199.
         QCOMPARE(readBytes(e.archive()).mid(1100, 8), QByteArray("ab\xe8?x?\x80 "));
     }
+
+    void wheelOverATypeBoxAndDeleteKeyTouchNoSlotText()
+    {
+        EditingWindow e(cardWith({{3, {"", "testo 3", "15"}}}), kTypes);
+        // A wheel turn over a closed type box must not pick a type.
+        QWheelEvent wheel(QPointF(5, 5), e.ui().Combo3->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(e.ui().Combo3, &wheel);
+        QCOMPARE(e.ui().R3->text(), QString("testo 3"));
+        QCOMPARE(e.ui().Combo3->currentText(), QString());
+
+        // Delete deletes: it is no character for the date filter, the days filter or the
+        // counter.
+        QLineEdit* date = e.ui().txtCommenti;
+        date->setFocus();
+        QTest::keyClicks(date, "110604");
+        QTest::keyClick(date, Qt::Key_Home);
+        QTest::keyClick(date, Qt::Key_Delete);
+        QCOMPARE(date->text(), QString("10604"));
+        e.ui().seg3->setFocus();
+        e.ui().seg3->home(false);
+        QTest::keyClick(e.ui().seg3, Qt::Key_Delete);
+        QCOMPARE(e.ui().seg3->text(), QString("5"));
+        e.ui().Label9->setText("0");
+        e.ui().R3->setFocus();
+        e.ui().R3->home(false);
+        QTest::keyClick(e.ui().R3, Qt::Key_Delete);
+        QCOMPARE(e.ui().R3->text(), QString("esto 3"));
+        QCOMPARE(e.ui().Label9->text(), QString("0"));
+    }
 };
 
 QTEST_MAIN(SlotEditingTest)

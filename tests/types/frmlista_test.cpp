@@ -129,6 +129,25 @@ private slots:
         QVERIFY(m_platform.messages.empty());
     }
 
+    void addingToEmptyCombosChoosesNothingAndKeepsTheSlotTexts()
+    {
+        // No types at start: the combos are empty, and the first addition must not make
+        // Qt pick it into every slot's text.
+        startWithList("");
+        for (const SlotControls& row : m_window->ui.rows) {
+            QTest::keyClicks(row.text, "mio testo");
+        }
+        openLista([](frmLista& lista) {
+            QTest::keyClicks(lista.ui.Text2, "Nuovo");
+            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+        });
+        QCOMPARE(comboItems(), QStringList{"Nuovo"});
+        for (const SlotControls& row : m_window->ui.rows) {
+            QCOMPARE(row.text->text(), QString("mio testo"));
+            QCOMPARE(row.type->currentText(), QString());
+        }
+    }
+
     void typeWithACommaIsOneLineButReadsBackAsTwo()
     {
         startWithList("Banca\r\n");

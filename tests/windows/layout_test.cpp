@@ -11,13 +11,16 @@
 #include "windows/rounded.h"
 #include "windows/twips.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -66,37 +69,68 @@ private slots:
             QCOMPARE(w.findChild<QPushButton*>(b.clearButton)->text(), QString("X"));
             QVERIFY(w.findChild<QComboBox*>(b.typeCombo)->isEditable());
         }
-        checkKinds(w, {{"Image1", is<MouseLabel>},     {"cmdEsci", is<QPushButton>},
-                       {"Command3", is<QPushButton>},  {"Command2", is<QPushButton>},
-                       {"cmdList", is<QPushButton>},   {"cmdCal", is<QPushButton>},
-                       {"Command5", is<QPushButton>},  {"Label1", is<MouseLabel>},
-                       {"Shape6", is<Shape>},          {"Shape4", is<Shape>},
-                       {"Shape1", is<Shape>},          {"Shape5", is<Shape>},
-                       {"Shape3", is<Shape>},          {"Shape2", is<Shape>},
-                       {"Line1", is<Line>},            {"Line2", is<Line>},
-                       {"Label6", is<MouseLabel>},     {"Label5", is<MouseLabel>},
-                       {"imgCorrente", is<MouseLabel>}, {"imgScritta01", is<MouseLabel>},
-                       {"imgScritta02", is<MouseLabel>}, {"Image2", is<MouseLabel>},
-                       {"Image5", is<MouseLabel>},     {"Image6", is<MouseLabel>},
-                       {"ProgressBar1", is<QProgressBar>}, {"Label2", is<MouseLabel>},
-                       {"Label4", is<MouseLabel>},     {"Label3", is<MouseLabel>},
-                       {"Label10", is<MouseLabel>},    {"Label9", is<MouseLabel>},
-                       {"Label7", is<MouseLabel>},     {"Text3", is<QLineEdit>},
-                       {"Text2", is<QLineEdit>},       {"Timer1", is<QTimer>},
-                       {"tmrAll", is<QTimer>},         {"Calendar1", is<QCalendarWidget>},
-                       {"cmdchiud", is<QPushButton>},  {"cmdAdesso", is<QPushButton>},
-                       {"cmdInfoC", is<QPushButton>},  {"Shape7", is<Shape>},
-                       {"Label11", is<MouseLabel>},    {"cboAl", is<QComboBox>},
-                       {"Label12", is<MouseLabel>},    {"cboMin", is<QComboBox>},
-                       {"Label13", is<MouseLabel>},    {"lblOre", is<MouseLabel>},
-                       {"Label14", is<MouseLabel>},    {"LabelTesto", is<MouseLabel>},
-                       {"TestoAl", is<LimitedTextEdit>}, {"labelPerProva", is<MouseLabel>},
-                       {"File1", is<FileList>},        {"prova", is<QLineEdit>},
-                       {"ann", is<MouseLabel>},        {"cmdInfo", is<QPushButton>},
-                       {"cmdChud", is<QPushButton>},   {"cmdMinimiz", is<QPushButton>},
-                       {"shaAl", is<Shape>},           {"lblAttivo", is<MouseLabel>},
-                       {"Label111", is<MouseLabel>},   {"lin3", is<Line>},
-                       {"Image3", is<MouseLabel>},     {"txtUltima", is<QLineEdit>},
+        checkKinds(w, {{"Image1", is<MouseLabel>},
+                       {"cmdEsci", is<QPushButton>},
+                       {"Command3", is<QPushButton>},
+                       {"Command2", is<QPushButton>},
+                       {"cmdList", is<QPushButton>},
+                       {"cmdCal", is<QPushButton>},
+                       {"Command5", is<QPushButton>},
+                       {"Label1", is<MouseLabel>},
+                       {"Shape6", is<Shape>},
+                       {"Shape4", is<Shape>},
+                       {"Shape1", is<Shape>},
+                       {"Shape5", is<Shape>},
+                       {"Shape3", is<Shape>},
+                       {"Shape2", is<Shape>},
+                       {"Line1", is<Line>},
+                       {"Line2", is<Line>},
+                       {"Label6", is<MouseLabel>},
+                       {"Label5", is<MouseLabel>},
+                       {"imgCorrente", is<MouseLabel>},
+                       {"imgScritta01", is<MouseLabel>},
+                       {"imgScritta02", is<MouseLabel>},
+                       {"Image2", is<MouseLabel>},
+                       {"Image5", is<MouseLabel>},
+                       {"Image6", is<MouseLabel>},
+                       {"ProgressBar1", is<QProgressBar>},
+                       {"Label2", is<MouseLabel>},
+                       {"Label4", is<MouseLabel>},
+                       {"Label3", is<MouseLabel>},
+                       {"Label10", is<MouseLabel>},
+                       {"Label9", is<MouseLabel>},
+                       {"Label7", is<MouseLabel>},
+                       {"Text3", is<QLineEdit>},
+                       {"Text2", is<QLineEdit>},
+                       {"Timer1", is<QTimer>},
+                       {"tmrAll", is<QTimer>},
+                       {"Calendar1", is<QCalendarWidget>},
+                       {"cmdchiud", is<QPushButton>},
+                       {"cmdAdesso", is<QPushButton>},
+                       {"cmdInfoC", is<QPushButton>},
+                       {"Shape7", is<Shape>},
+                       {"Label11", is<MouseLabel>},
+                       {"cboAl", is<QComboBox>},
+                       {"Label12", is<MouseLabel>},
+                       {"cboMin", is<QComboBox>},
+                       {"Label13", is<MouseLabel>},
+                       {"lblOre", is<MouseLabel>},
+                       {"Label14", is<MouseLabel>},
+                       {"LabelTesto", is<MouseLabel>},
+                       {"TestoAl", is<LimitedTextEdit>},
+                       {"labelPerProva", is<MouseLabel>},
+                       {"File1", is<FileList>},
+                       {"prova", is<QLineEdit>},
+                       {"ann", is<MouseLabel>},
+                       {"cmdInfo", is<QPushButton>},
+                       {"cmdChud", is<QPushButton>},
+                       {"cmdMinimiz", is<QPushButton>},
+                       {"shaAl", is<Shape>},
+                       {"lblAttivo", is<MouseLabel>},
+                       {"Label111", is<MouseLabel>},
+                       {"lin3", is<Line>},
+                       {"Image3", is<MouseLabel>},
+                       {"txtUltima", is<QLineEdit>},
                        {"textPrint", is<QLineEdit>}});
         QCOMPARE(ui.Label1->text(), QString("Info"));
         QCOMPARE(ui.Label7->text(), QString("Segnalazioni anticipate  di giorni :"));
@@ -116,12 +150,12 @@ private slots:
         Ui::frmTelefono ui;
         ui.setupUi(&w);
         w.show();
-        const QStringList hidden = {"Calendar1", "cmdchiud", "cmdAdesso", "cmdInfoC", "Shape7",
-                                    "Label11",   "cboAl",    "Label12",   "cboMin",   "Label13",
-                                    "lblOre",    "Label14",  "LabelTesto", "TestoAl", "labelPerProva",
-                                    "File1",     "prova",    "ann",       "cmdInfo",  "cmdChud",
-                                    "cmdMinimiz", "shaAl",   "lblAttivo", "Label111", "lin3",
-                                    "Image3",    "Image6",   "ProgressBar1", "Line2"};
+        const QStringList hidden = {
+            "Calendar1",  "cmdchiud", "cmdAdesso",     "cmdInfoC",     "Shape7",    "Label11",
+            "cboAl",      "Label12",  "cboMin",        "Label13",      "lblOre",    "Label14",
+            "LabelTesto", "TestoAl",  "labelPerProva", "File1",        "prova",     "ann",
+            "cmdInfo",    "cmdChud",  "cmdMinimiz",    "shaAl",        "lblAttivo", "Label111",
+            "lin3",       "Image3",   "Image6",        "ProgressBar1", "Line2"};
         for (const QString& name : hidden)
             QVERIFY2(!w.findChild<QWidget*>(name)->isVisible(), qPrintable(name));
         for (const char* name : {"txtUltima", "textPrint", "Command5", "Label1", "imgCorrente"})
@@ -137,9 +171,8 @@ private slots:
         QWidget w;
         Ui::frmTelefono ui;
         ui.setupUi(&w);
-        const QColor groups[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128},
-                                   {0, 0, 128}, {0, 0, 128}, {0, 0, 192}, {0, 0, 192},
-                                   {0, 0, 255}, {0, 0, 255}};
+        const QColor groups[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128}, {0, 0, 128},
+                                   {0, 0, 128}, {0, 0, 192}, {0, 0, 192}, {0, 0, 255}, {0, 0, 255}};
         for (int i = 0; i < 10; ++i) {
             const SlotControls& s = ui.rows[i];
             QCOMPARE(s.date->maxLength(), 8);
@@ -201,10 +234,9 @@ private slots:
         ui.setupUi(&w);
         QWidget* current = ui.rows[0].date;
         for (int i = 0; i < 10; ++i) {
-            for (QWidget* expected : {static_cast<QWidget*>(ui.rows[i].date),
-                                      static_cast<QWidget*>(ui.rows[i].type),
-                                      static_cast<QWidget*>(ui.rows[i].text),
-                                      static_cast<QWidget*>(ui.rows[i].days)}) {
+            for (QWidget* expected :
+                 {static_cast<QWidget*>(ui.rows[i].date), static_cast<QWidget*>(ui.rows[i].type),
+                  static_cast<QWidget*>(ui.rows[i].text), static_cast<QWidget*>(ui.rows[i].days)}) {
                 QCOMPARE(current, expected);
                 current = current->nextInFocusChain();
                 while (current->focusProxy() || !(current->focusPolicy() & Qt::TabFocus))
@@ -248,6 +280,34 @@ private slots:
         QVERIFY(noticeUi.Label2->text().isEmpty() && noticeUi.Label3->text().isEmpty());
         QCOMPARE(noticeUi.Label1->text(), QString("Attenzione!"));
         QCOMPARE(noticeUi.Command1->text(), QString("OK"));
+    }
+
+    void alarmTextHoldsOneHundredCharactersWhateverIsTypedOrPasted()
+    {
+        QWidget w;
+        Ui::frmTelefono ui;
+        ui.setupUi(&w);
+        LimitedTextEdit* text = ui.TestoAl;
+        QVERIFY(text->tabChangesFocus());
+        text->setPlainText(QString(99, 'a'));
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text, "bc");
+        QCOMPARE(text->toPlainText(), QString(99, 'a') + "b");
+        for (const Qt::Key key : {Qt::Key_X, Qt::Key_Return, Qt::Key_Space})
+            QTest::keyClick(text, key);
+        QTest::keyClick(text, Qt::Key_Tab, Qt::NoModifier);
+        QCOMPARE(text->length(), 100);
+        QApplication::clipboard()->setText("zzz");
+        text->paste();
+        QCOMPARE(text->length(), 100);
+        // A paste over a selection fills only the room the selection leaves.
+        text->moveCursor(QTextCursor::Start);
+        text->moveCursor(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+        text->paste();
+        QCOMPARE(text->length(), 100);
+        QVERIFY(text->toPlainText().startsWith("za"));
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QCOMPARE(text->length(), 99);
     }
 
     void roundedOutlineFollowsTheScreenDensity()

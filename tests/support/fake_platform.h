@@ -4,10 +4,10 @@
 
 #include "windows/platform.h"
 
-#include <QDialog>
-#include <QStringList>
 #include <deque>
 #include <functional>
+#include <QDialog>
+#include <QStringList>
 #include <vector>
 
 class FakePlatform : public Platform {
@@ -35,7 +35,7 @@ public:
     QDate todayDate{2005, 3, 10};
     QTime nowTime{9, 30};
     QString folder;
-    std::deque<bool> yesNoAnswers;          // answered front first; No when empty
+    std::deque<bool> yesNoAnswers; // answered front first; No when empty
     std::function<std::unique_ptr<QPrinter>()> printerFactory; // none when unset
     // Called with every modal dialog while it is shown; it must close it. When unset the
     // dialog is recorded and closed with QDialog::Accepted.

@@ -27,8 +27,7 @@ class WindowsOnXTest : public QObject {
         QTest::qWait(300); // let the X server draw
         QScreen* screen = QGuiApplication::primaryScreen();
         const QRect frame = window.frameGeometry();
-        return screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
-            .toImage();
+        return screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
     }
 
     static void save(const QImage& image, const QString& name)

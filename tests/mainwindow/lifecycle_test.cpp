@@ -52,6 +52,15 @@ class LifecycleTest : public QObject {
         return s;
     }
 
+    static QWidget* visibleForm2()
+    {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "Form2" && top->isVisible())
+                return top;
+        }
+        return nullptr;
+    }
+
     static QColor colourOf(frmTelefono& w, const char* name)
     {
         return backColour(w.findChild<QWidget*>(name));
@@ -324,10 +333,7 @@ private slots:
         auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
         s->window->show();
         QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
-        QWidget* form2 = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "Form2" && top->isVisible())
-                form2 = top;
+        QWidget* form2 = visibleForm2();
         QVERIFY(form2);
         QVERIFY(s->window->isMinimized());
         auto* exit = form2->findChild<QPushButton*>("Command1");
@@ -341,10 +347,7 @@ private slots:
         auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
         s->window->show();
         QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
-        QWidget* form2 = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == "Form2" && top->isVisible())
-                form2 = top;
+        QWidget* form2 = visibleForm2();
         QVERIFY(form2);
         QVERIFY(s->window->close()); // saved and closed
         QTest::mouseClick(form2->findChild<QPushButton*>("Command1"), Qt::LeftButton);

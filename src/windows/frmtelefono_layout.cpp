@@ -190,6 +190,7 @@ void frmTelefono::setupUi(QWidget* w)
         auto* box = make<MouseLabel>(w, name, l, t, width, height);
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackColour(box, QColor(0, 0, 0));
+        box->setOpaque();
         return box;
     };
     imgScritta01 = pictureBox("imgScritta01", 5280, 240, 1695, 1575);

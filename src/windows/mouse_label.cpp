@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QMovie>
+#include <QPainter>
+#include <QPaintEvent>
 
 MouseLabel::MouseLabel(QWidget* parent) : QLabel(parent)
 {
@@ -24,6 +26,20 @@ void MouseLabel::setAnimation(const QString& resource, bool stretched)
         movie->setScaledSize(size());
     setMovie(movie);
     movie->start();
+}
+
+void MouseLabel::setOpaque()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void MouseLabel::paintEvent(QPaintEvent* event)
+{
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), palette().color(QPalette::Window));
+    }
+    QLabel::paintEvent(event);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)

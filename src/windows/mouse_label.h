@@ -13,6 +13,9 @@ public:
     void setStretchedPicture(const QString& resource);
     // Shows an animated picture (GIF), looping, stretched or at its own size.
     void setAnimation(const QString& resource, bool stretched);
+    // A picture box: it paints its whole area itself (background colour, then the picture),
+    // so that changing its picture repaints nothing beneath it.
+    void setOpaque();
 
 signals:
     void mouseMoved();
@@ -21,6 +24,7 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -50,9 +50,10 @@ QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int 
     control->setToolTip(tip);
     control->setFocusPolicy(Qt::StrongFocus);
     if (!icon.isEmpty()) {
-        control->setIcon(QIcon(icon));
-        const QSize full = control->size() - QSize(6, 6);
-        control->setIconSize(full.boundedTo(QSize(32, 32)));
+        // The picture at its own size, as far as the button leaves room for it.
+        const QPixmap picture(icon);
+        control->setIcon(QIcon(picture));
+        control->setIconSize(picture.size().boundedTo(control->size() - QSize(6, 6)));
     }
     return control;
 }
@@ -206,15 +207,12 @@ void frmTelefono::setupUi(QWidget* w)
                       "Copia Tutte le scadenze in memoria, per una personalizzata impaginazione "
                       "in Word o altro.",
                       ":/copy16.png");
-    Command2->setIconSize(QSize(16, 16));
     cmdList =
         button(w, "cmdList", 2400, 0, 975, 495, "", "Nuovo tipo di scadenza", ":/list13x15.png");
-    cmdList->setIconSize(QSize(13, 15));
     cmdCal = button(w, "cmdCal", 3360, 0, 975, 495, "",
                     "Apri il Calendario. Selezionare la data e fare doppio clic nella casella "
                     "\"Data:\".",
                     ":/calendar25x20.png");
-    cmdCal->setIconSize(QSize(25, 20));
     Command5 =
         button(w, "Command5", 4320, 0, 855, 495, "", "Allarme MOMENTANEO", ":/speaker32.png");
 
@@ -338,7 +336,6 @@ void frmTelefono::setupUi(QWidget* w)
     cmdInfo = button(w, "cmdInfo", 4790, 520, 375, 300, "?");
     cmdInfo->setFont(layoutFont("MS Sans Serif", 12, true));
     cmdChud = button(w, "cmdChud", 4790, 860, 375, 300, "", {}, ":/close21x13.png");
-    cmdChud->setIconSize(QSize(21, 13));
     cmdMinimiz = button(w, "cmdMinimiz", 4790, 1195, 375, 360, "OK");
     cmdMinimiz->setEnabled(false);
     for (QWidget* hidden : std::initializer_list<QWidget*>{cboAl, cboMin, TestoAl, File1, prova,

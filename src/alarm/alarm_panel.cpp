@@ -3,11 +3,11 @@
 #include "alarm/alarm_rules.h"
 #include "alarm/form3.h"
 #include "alarm/module3.h"
-#include "windows/keys.h"
-#include "windows/look.h"
-#include "windows/platform.h"
+#include "platform/platform.h"
+#include "widgets/keys.h"
+#include "widgets/look.h"
+#include "widgets/twips.h"
 #include "windows/texts.h"
-#include "windows/twips.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 #include "alarm/form3.h"
 
 #include "alarm/alarm_rules.h"
-#include "windows/platform.h"
+#include "platform/platform.h"
 #include "windows/rounded.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "mainwindow/animations.h"
 
-#include "windows/look.h"
+#include "widgets/look.h"
 
 #include <QEvent>
 #include <QMovie>

@@ -1,9 +1,9 @@
 #include "mainwindow/calendar_panel.h"
 
 #include "mainwindow/slot_editor.h"
-#include "windows/dates.h"
-#include "windows/keys.h"
-#include "windows/platform.h"
+#include "platform/dates.h"
+#include "platform/platform.h"
+#include "widgets/keys.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

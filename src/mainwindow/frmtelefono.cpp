@@ -7,14 +7,14 @@
 #include "mainwindow/animations.h"
 #include "mainwindow/calendar_panel.h"
 #include "mainwindow/slot_editor.h"
+#include "platform/dates.h"
+#include "platform/platform.h"
 #include "report/report_output.h"
 #include "types/types_command.h"
 #include "types/types_file.h"
-#include "windows/dates.h"
+#include "widgets/look.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/look.h"
-#include "windows/platform.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -37,7 +37,7 @@ frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
     m_typesCommand = std::make_unique<TypesCommand>(ui, platform, this);
-    m_reportCommands = std::make_unique<ReportCommands>(*this, platform);
+    m_reportCommands = std::make_unique<ReportCommands>(*this, ui, platform);
     m_calendarPanel = std::make_unique<CalendarPanel>(ui, platform, this);
     m_animations = std::make_unique<Animations>(ui, this);
     m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
@@ -210,6 +210,8 @@ void frmTelefono::openInformation()
     if (!m_form2) {
         auto* form2 = new Form2(this);
         m_form2 = form2;
+        connect(form2, &Form2::printRequested, m_reportCommands.get(),
+                [this, form2] { m_reportCommands->printInformation(form2); });
         emit form2Created(form2);
     }
     m_form2->show();

@@ -1,8 +1,8 @@
 // Tempestina10: the deadline reminder.
 
 #include "mainwindow/frmtelefono.h"
-#include "windows/look.h"
-#include "windows/qt_platform.h"
+#include "platform/qt_platform.h"
+#include "widgets/look.h"
 
 #include <QApplication>
 #include <QIcon>

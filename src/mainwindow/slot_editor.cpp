@@ -2,8 +2,8 @@
 
 #include "core/cp1252.h"
 #include "core/startup_notices.h"
-#include "windows/keys.h"
-#include "windows/platform.h"
+#include "platform/platform.h"
+#include "widgets/keys.h"
 #include "windows/texts.h"
 
 #include <QKeyEvent>

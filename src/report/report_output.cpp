@@ -1,10 +1,10 @@
 #include "report/report_output.h"
 
-#include "mainwindow/frmtelefono.h"
+#include "platform/dates.h"
+#include "platform/platform.h"
 #include "report/report_text.h"
-#include "windows/dates.h"
 #include "windows/form2.h"
-#include "windows/platform.h"
+#include "windows/frmtelefono_layout.h"
 
 #include <cstdint>
 #include <QClipboard>
@@ -29,14 +29,11 @@ QStringList toQt(const std::vector<std::string>& lines)
 
 } // namespace
 
-ReportCommands::ReportCommands(frmTelefono& window, Platform& platform)
-    : m_window(window), m_platform(platform)
+ReportCommands::ReportCommands(QWidget& window, const Ui::frmTelefono& ui, Platform& platform)
+    : m_window(window), m_ui(ui), m_platform(platform)
 {
-    connect(window.ui.Command2, &QPushButton::clicked, this, &ReportCommands::copyToClipboard);
-    connect(window.ui.Command3, &QPushButton::clicked, this, &ReportCommands::printReport);
-    connect(&window, &frmTelefono::form2Created, this, [this](Form2* form2) {
-        connect(form2, &Form2::printRequested, this, [this, form2] { printInformation(form2); });
-    });
+    connect(ui.Command2, &QPushButton::clicked, this, &ReportCommands::copyToClipboard);
+    connect(ui.Command3, &QPushButton::clicked, this, &ReportCommands::printReport);
 }
 
 static report::Rows rowsOf(const Ui::frmTelefono& ui)
@@ -50,8 +47,7 @@ static report::Rows rowsOf(const Ui::frmTelefono& ui)
 void ReportCommands::copyToClipboard()
 {
     const std::string today = shortDateText(m_platform.today()).toStdString();
-    const std::string text =
-        report::clipboardText(rowsOf(m_window.ui), report::clipboardFooter(today));
+    const std::string text = report::clipboardText(rowsOf(m_ui), report::clipboardFooter(today));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(text));
@@ -60,7 +56,7 @@ void ReportCommands::copyToClipboard()
 
 void ReportCommands::showProgress()
 {
-    QProgressBar* bar = m_window.ui.ProgressBar1;
+    QProgressBar* bar = m_ui.ProgressBar1;
     bar->show();
     for (std::int16_t step = 0; step <= 499; ++step) {
         bar->setValue(step);
@@ -77,7 +73,7 @@ void ReportCommands::showProgress()
 QStringList ReportCommands::pageLines() const
 {
     const std::string today = shortDateText(m_platform.today()).toStdString();
-    return toQt(report::pageLines(rowsOf(m_window.ui), today));
+    return toQt(report::pageLines(rowsOf(m_ui), today));
 }
 
 void ReportCommands::printReport()

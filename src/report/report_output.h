@@ -12,12 +12,15 @@ class Form2;
 class Platform;
 class QPrinter;
 class QWidget;
+namespace Ui {
 class frmTelefono;
+}
 
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
-    ReportCommands(frmTelefono& window, Platform& platform);
+    // The main window's buttons, rows and progress bar; the window is the messages' parent.
+    ReportCommands(QWidget& window, const Ui::frmTelefono& ui, Platform& platform);
 
     void copyToClipboard();
     void printReport();
@@ -36,6 +39,7 @@ private:
                               const QStringList& lines, qreal pointSize, int leftTwips);
     void printFailed(QWidget* parent);
 
-    frmTelefono& m_window;
+    QWidget& m_window;
+    const Ui::frmTelefono& m_ui;
     Platform& m_platform;
 };

@@ -1,9 +1,9 @@
 #include "types/frmlista.h"
 
 #include "core/cp1252.h"
+#include "platform/platform.h"
 #include "types/types_file.h"
-#include "windows/look.h"
-#include "windows/platform.h"
+#include "widgets/look.h"
 #include "windows/rounded.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "types/types_command.h"
 
+#include "platform/platform.h"
 #include "types/frmlista.h"
 #include "windows/frmtelefono_layout.h"
-#include "windows/platform.h"
 
 #include <QDir>
 #include <QSignalBlocker>

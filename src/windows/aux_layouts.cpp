@@ -1,9 +1,9 @@
 #include "windows/aux_layouts.h"
 
+#include "widgets/layout_builder.h"
+#include "widgets/look.h"
+#include "widgets/twips.h"
 #include "windows/info_text.h"
-#include "windows/layout_builder.h"
-#include "windows/look.h"
-#include "windows/twips.h"
 
 #include <QGuiApplication>
 #include <QIcon>

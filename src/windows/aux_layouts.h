@@ -1,9 +1,9 @@
 #pragma once
 // The auxiliary windows' controls as created: Form1, Form2, frmLista and Form3.
 
-#include "windows/line.h"
-#include "windows/mouse_label.h"
-#include "windows/shape.h"
+#include "widgets/line.h"
+#include "widgets/mouse_label.h"
+#include "widgets/shape.h"
 
 #include <QLineEdit>
 #include <QListWidget>

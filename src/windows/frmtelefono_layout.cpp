@@ -1,10 +1,10 @@
 #include "windows/frmtelefono_layout.h"
 
 #include "core/slot_table.h"
-#include "windows/layout_builder.h"
-#include "windows/look.h"
-#include "windows/platform.h"
-#include "windows/twips.h"
+#include "platform/platform.h"
+#include "widgets/layout_builder.h"
+#include "widgets/look.h"
+#include "widgets/twips.h"
 
 #include <QIcon>
 #include <QMovie>

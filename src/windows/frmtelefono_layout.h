@@ -1,11 +1,11 @@
 #pragma once
 // The main window's controls as created: names, positions, texts, limits, colours, pictures.
 
-#include "windows/file_list.h"
-#include "windows/limited_text_edit.h"
-#include "windows/line.h"
-#include "windows/mouse_label.h"
-#include "windows/shape.h"
+#include "widgets/file_list.h"
+#include "widgets/limited_text_edit.h"
+#include "widgets/line.h"
+#include "widgets/mouse_label.h"
+#include "widgets/shape.h"
 
 #include <array>
 #include <QCalendarWidget>

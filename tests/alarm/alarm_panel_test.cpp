@@ -4,7 +4,7 @@
 #include "alarm/form3.h"
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
-#include "windows/look.h"
+#include "widgets/look.h"
 #include "windows/texts.h"
 
 #include <QAbstractItemView>

@@ -4,7 +4,7 @@
 #include "card_builder.h"
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
-#include "windows/look.h"
+#include "widgets/look.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,8 +4,8 @@
 #include "card_builder.h"
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
+#include "widgets/look.h"
 #include "windows/form1.h"
-#include "windows/look.h"
 
 #include <csignal>
 #include <QDir>

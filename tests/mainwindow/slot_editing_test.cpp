@@ -2,7 +2,7 @@
 // filter and repair, the clear buttons, and what Archivio.DAT cannot hold.
 
 #include "editing_window.h"
-#include "windows/look.h"
+#include "widgets/look.h"
 #include "windows/texts.h"
 
 #include <QClipboard>

@@ -4,7 +4,7 @@
 
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
-#include "windows/qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <cstdio>
 #include <QApplication>

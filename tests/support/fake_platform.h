@@ -2,7 +2,7 @@
 // A recording platform for window tests: fixed today, scripted Yes/No answers and modal
 // results, and every message, beep and sound in order.
 
-#include "windows/platform.h"
+#include "platform/platform.h"
 
 #include <deque>
 #include <functional>

@@ -1,15 +1,15 @@
 // The windows as created: the controls that behaviour relies on, by their binding names.
 
 #include "core/slot_table.h"
+#include "widgets/file_list.h"
+#include "widgets/limited_text_edit.h"
+#include "widgets/look.h"
+#include "widgets/twips.h"
 #include "windows/aux_layouts.h"
-#include "windows/file_list.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/frmtelefono_layout.h"
-#include "windows/limited_text_edit.h"
-#include "windows/look.h"
 #include "windows/rounded.h"
-#include "windows/twips.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

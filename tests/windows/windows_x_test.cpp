@@ -3,10 +3,10 @@
 
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
+#include "widgets/look.h"
 #include "windows/aux_layouts.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/look.h"
 #include "windows/rounded.h"
 
 #include <QDir>

@@ -4,8 +4,8 @@
 
 #include "alarm/form3.h"
 #include "mainwindow/frmtelefono.h"
+#include "platform/qt_platform.h"
 #include "windows/form1.h"
-#include "windows/qt_platform.h"
 
 #include <cstdio>
 #include <QAbstractItemView>

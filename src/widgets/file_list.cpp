@@ -1,4 +1,4 @@
-#include "windows/file_list.h"
+#include "widgets/file_list.h"
 
 #include <QDir>
 

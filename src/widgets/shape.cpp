@@ -1,4 +1,4 @@
-#include "windows/shape.h"
+#include "widgets/shape.h"
 
 #include <QPainter>
 

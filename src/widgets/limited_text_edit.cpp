@@ -1,4 +1,4 @@
-#include "windows/limited_text_edit.h"
+#include "widgets/limited_text_edit.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

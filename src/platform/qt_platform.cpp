@@ -1,23 +1,14 @@
-#include "windows/qt_platform.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QUrl>
 
 QtPlatform::QtPlatform(QObject* parent) : QObject(parent)
 {
-    // A file that cannot be decoded plays the default sound instead, and says nothing.
-    connect(&m_effect, &QSoundEffect::statusChanged, this, [this] {
-        if (m_effect.status() == QSoundEffect::Error)
-            beep();
-        else if (m_effect.status() == QSoundEffect::Ready)
-            m_effect.play();
-    });
 }
 
 void QtPlatform::message(QWidget* parent, const QString& text, Icon icon, const QString& title)
@@ -45,24 +36,7 @@ void QtPlatform::beep()
 
 void QtPlatform::playWave(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) {
-        beep();
-        return;
-    }
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_effect.source() == source) {
-        // The same source raises no new status: answer from the one it has.
-        if (m_effect.status() == QSoundEffect::Ready) {
-            m_effect.stop();
-            m_effect.play();
-        } else if (m_effect.status() == QSoundEffect::Error) {
-            beep();
-        }
-        return; // still loading: it plays once loaded
-    }
-    m_effect.stop();
-    m_effect.setLoopCount(1);
-    m_effect.setSource(source); // plays once loaded, through statusChanged
+    m_wavePlayer.play(path);
 }
 
 QDate QtPlatform::today()

@@ -1,6 +1,6 @@
-#include "windows/line.h"
+#include "widgets/line.h"
 
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <QPainter>
 

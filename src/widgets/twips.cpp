@@ -1,4 +1,4 @@
-#include "windows/twips.h"
+#include "widgets/twips.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "windows/graphic_button.h"
+#include "widgets/graphic_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

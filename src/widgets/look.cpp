@@ -1,4 +1,4 @@
-#include "windows/look.h"
+#include "widgets/look.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -1,4 +1,4 @@
-#include "windows/dates.h"
+#include "platform/dates.h"
 
 #include "core/short_date.h"
 

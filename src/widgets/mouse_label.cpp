@@ -1,4 +1,4 @@
-#include "windows/mouse_label.h"
+#include "widgets/mouse_label.h"
 
 #include <QMouseEvent>
 #include <QMovie>

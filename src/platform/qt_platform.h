@@ -1,10 +1,10 @@
 #pragma once
-// The real platform: Qt's message boxes, beep, sound effects, clock and default printer.
+// The real platform: Qt's message boxes, beep, clock and default printer, and the wave player.
 
-#include "windows/platform.h"
+#include "platform/platform.h"
+#include "platform/wave_player.h"
 
 #include <QObject>
-#include <QSoundEffect>
 
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
@@ -23,6 +23,5 @@ public:
     void quit() override;
 
 private:
-    // One effect at a time, as the old single-channel call played one sound at a time.
-    QSoundEffect m_effect;
+    WavePlayer m_wavePlayer;
 };

@@ -1,9 +1,9 @@
 #pragma once
 // Building blocks of the window layouts: a named control at a position in twips.
 
-#include "windows/line.h"
-#include "windows/mouse_label.h"
-#include "windows/twips.h"
+#include "widgets/line.h"
+#include "widgets/mouse_label.h"
+#include "widgets/twips.h"
 
 #include <QPushButton>
 

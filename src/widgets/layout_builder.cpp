@@ -1,7 +1,7 @@
-#include "windows/layout_builder.h"
+#include "widgets/layout_builder.h"
 
-#include "windows/graphic_button.h"
-#include "windows/look.h"
+#include "widgets/graphic_button.h"
+#include "widgets/look.h"
 
 namespace layout {
 

@@ -7,7 +7,6 @@
 #include <QString>
 
 class WavePlayer : public QObject {
-    Q_OBJECT
 public:
     explicit WavePlayer(QObject* parent = nullptr);
     ~WavePlayer() override;

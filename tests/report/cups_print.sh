@@ -76,6 +76,8 @@ group=$(id -gn)
     echo "ErrorLog $dir/log/error_log"
     echo "PageLog $dir/log/page_log"
     echo "ServerBin $dir/bin"
+    echo "ServerKeychain $dir/ssl"
+    echo "Printcap $dir/printcap"
     echo "SystemGroup $group"
     [ "$user" != root ] && echo "User $user" && echo "Group $group"
 } >"$dir/etc/cups-files.conf"

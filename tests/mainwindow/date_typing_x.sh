@@ -66,7 +66,7 @@ clickIn "$main" 160 186
 xdotool type --delay 80 "AFFITTO"
 xdotool key Return
 sleep 0.3
-import -window root "$work/typed_types.png" 2>/dev/null && cp "$work/typed_types.png" /tmp/date_typing_x_types.png
+[ -n "${T10_SCREENSHOTS:-}" ] && import -window root "$T10_SCREENSHOTS/typed_types.png" 2>/dev/null
 # cmdEsci: twips 120,0,735,495.
 clickIn "$main" 32 16
 for _ in $(seq 1 50); do

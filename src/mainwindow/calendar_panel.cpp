@@ -175,4 +175,10 @@ void CalendarPanel::setPanelVisible(bool visible)
         if (visible)
             control->raise();
     }
+    // What the calendar covers takes no keys while it is open: typed there, they would
+    // change a slot unseen.
+    for (const SlotControls& s : ui.rows) {
+        s.type->setEnabled(!visible);
+        s.text->setEnabled(!visible);
+    }
 }

@@ -30,8 +30,8 @@ std::filesystem::path localPath(const QString& path)
 
 } // namespace
 
-frmTelefono::frmTelefono(Platform& platform, QWidget* parent)
-    : QWidget(parent), m_platform(platform)
+frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_cardFile(std::move(cardFile))
 {
     ui.setupUi(this);
     // The window's features.
@@ -57,11 +57,14 @@ QLineEdit* frmTelefono::fieldControl(int field) const
 bool frmTelefono::start()
 {
     fillTypeCombos();
-    if (!openArchive())
+    if (!openArchive() || !MostraRecordCorrente()) {
+        m_stop = Stop::ArchiveError;
         return false;
-    MostraRecordCorrente();
-    if (!StartupNotices())
+    }
+    if (!StartupNotices()) {
+        m_stop = Stop::UserClosed;
         return false;
+    }
     ui.Timer2->start();
     ui.Label5->setText(shortDateText(m_platform.today()));
     return true;
@@ -83,47 +86,52 @@ void frmTelefono::fillTypeCombos()
         if (!types.isEmpty())
             s.type->setCurrentIndex(0);
     }
+    // An empty field with no entry chosen: the first Down picks the first type.
     for (SlotControls& s : ui.rows)
-        s.type->setEditText(QString());
+        s.type->setCurrentIndex(-1);
 }
 
 bool frmTelefono::openArchive()
 {
-    const QString folder = QDir::currentPath();
-    const IoResult opened = m_cardFile.open(localPath(QDir(folder).filePath(kArchiveName)));
+    const IoResult opened =
+        m_cardFile->open(localPath(QDir(QDir::currentPath()).filePath(kArchiveName)));
     if (opened) {
         CurrentCardNumber = 1;
         return true;
     }
-    m_platform.message(nullptr,
-                       QStringLiteral("Impossibile aprire l'archivio %1 nella cartella\r\n%2\r\n"
-                                      "Motivo: %3\r\n\r\nIl programma sarà chiuso.")
-                           .arg(kArchiveName, QDir::toNativeSeparators(folder),
-                                QString::fromStdString(opened.reason)),
-                       Platform::Icon::Warning);
+    reportArchiveError(QStringLiteral("aprire"), opened.reason);
     return false;
 }
 
-void frmTelefono::MostraRecordCorrente()
+bool frmTelefono::MostraRecordCorrente()
 {
-    const IoResult read = m_cardFile.read(CurrentCardNumber, m_card);
+    const IoResult read = m_cardFile->read(CurrentCardNumber, m_card);
     if (!read) {
-        // An unreadable card shows empty; the save at exit then reports its own failure.
-        m_card = DeadlineCard{};
-        m_platform.message(this,
-                           QStringLiteral("Impossibile leggere l'archivio %1.\r\nMotivo: %2")
-                               .arg(kArchiveName, QString::fromStdString(read.reason)),
-                           Platform::Icon::Warning);
+        // Closed unwritten: an empty card saved at exit would replace the real one.
+        m_cardFile->close();
+        reportArchiveError(QStringLiteral("leggere"), read.reason);
+        return false;
     }
     for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
         fieldControl(field)->setText(QString::fromStdString(m_card.fields[field - 1]));
+    return true;
+}
+
+void frmTelefono::reportArchiveError(const QString& failed, const std::string& reason)
+{
+    m_platform.message(nullptr,
+                       QStringLiteral("Impossibile %1 l'archivio %2 nella cartella\r\n%3\r\n"
+                                      "Motivo: %4\r\n\r\nIl programma sarà chiuso.")
+                           .arg(failed, kArchiveName, QDir::toNativeSeparators(QDir::currentPath()),
+                                QString::fromStdString(reason)),
+                       Platform::Icon::Warning);
 }
 
 bool frmTelefono::SalvaRecordCorrente()
 {
     for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
         m_card.fields[field - 1] = fieldControl(field)->text().toStdString();
-    const IoResult written = m_cardFile.write(CurrentCardNumber, m_card);
+    const IoResult written = m_cardFile->write(CurrentCardNumber, m_card);
     if (!written) {
         m_platform.message(this,
                            QStringLiteral("Le scadenze NON sono state salvate in %1.\r\n"
@@ -180,7 +188,7 @@ bool frmTelefono::checkAndSave()
     }
     if (!SalvaRecordCorrente())
         return false;
-    m_cardFile.close();
+    m_cardFile->close();
     return true;
 }
 
@@ -197,7 +205,7 @@ void frmTelefono::leaveByExitButton()
 
 void frmTelefono::closeEvent(QCloseEvent* event)
 {
-    if (m_ending || !m_cardFile.isOpen() || checkAndSave()) {
+    if (m_ending || !m_cardFile->isOpen() || checkAndSave()) {
         m_ending = true;
         event->accept();
     } else {

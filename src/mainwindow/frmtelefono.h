@@ -20,12 +20,17 @@ class TypesCommand;
 class frmTelefono : public QWidget {
     Q_OBJECT
 public:
-    explicit frmTelefono(Platform& platform, QWidget* parent = nullptr);
+    explicit frmTelefono(Platform& platform,
+                         std::unique_ptr<CardFile> cardFile = std::make_unique<CardFile>(),
+                         QWidget* parent = nullptr);
     ~frmTelefono() override;
 
+    enum class Stop { None, UserClosed, ArchiveError };
+
     // The start sequence, run before the window is first shown. False when the program
-    // must end instead: the user chose "Chiudi", or the archive could not be opened.
+    // must end instead; stopReason() then says why.
     bool start();
+    Stop stopReason() const { return m_stop; }
 
     Ui::frmTelefono ui;
 
@@ -42,7 +47,9 @@ protected:
 private:
     void fillTypeCombos();
     bool openArchive();
-    void MostraRecordCorrente();
+    bool MostraRecordCorrente();
+    // Names the archive, its folder and the reason; the program ends after it.
+    void reportArchiveError(const QString& failed, const std::string& reason);
     bool SalvaRecordCorrente();
     bool StartupNotices();
     // The check and save shared by the exit button and a close of the window.
@@ -51,7 +58,8 @@ private:
     void openInformation();
 
     Platform& m_platform;
-    CardFile m_cardFile;
+    std::unique_ptr<CardFile> m_cardFile;
+    Stop m_stop = Stop::None;
     int CurrentCardNumber = 1;
     DeadlineCard m_card;
     bool m_ending = false;

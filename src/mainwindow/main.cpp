@@ -29,8 +29,9 @@ int main(int argc, char* argv[])
 
     QtPlatform platform;
     frmTelefono window(platform);
+    // Any archive error ends the program with a failure status; "Chiudi" is a normal end.
     if (!window.start())
-        return 0;
+        return window.stopReason() == frmTelefono::Stop::ArchiveError ? 1 : 0;
     window.show();
     return QApplication::exec();
 }

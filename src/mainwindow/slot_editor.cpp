@@ -36,6 +36,10 @@ SlotEditor::SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
         // Choosing the entry that is already current changes no index, and still picks.
         connect(s.type, &QComboBox::activated, this,
                 [this, slot](int index) { pickType(slot, index); });
+        // Only a choice from the list picks. Qt would also match the typed text to an entry
+        // when editing ends (Enter, Tab, leaving the field) and pick it: the slot's text lost.
+        disconnect(s.type->lineEdit(), &QLineEdit::returnPressed, s.type, nullptr);
+        disconnect(s.type->lineEdit(), &QLineEdit::editingFinished, s.type, nullptr);
         s.type->installEventFilter(this);
         s.text->installEventFilter(this);
         s.days->installEventFilter(this);
@@ -109,5 +113,6 @@ void SlotEditor::clearSlot(int slot)
     s.date->clear();
     s.text->clear();
     s.days->setText("1");
-    s.type->setEditText(QString());
+    // No entry chosen: the first Down picks the first type.
+    s.type->setCurrentIndex(-1);
 }

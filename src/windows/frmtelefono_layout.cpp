@@ -180,9 +180,12 @@ void frmTelefono::setupUi(QWidget* w)
              shaAl, lblAttivo, Label111, lin3, Image3})
         hidden->hide();
 
-    // Boxes kept behind other controls: they hold values, not things to look at.
+    // Boxes kept behind other controls: they hold values, not things to look at, and keys
+    // typed there unseen would change them.
     txtUltima = textBox(w, "txtUltima", 1680, 120, 615, 285);
     textPrint = textBox(w, "textPrint", 5280, 720, 150, 525);
+    for (QLineEdit* covered : {txtUltima, textPrint})
+        covered->setFocusPolicy(Qt::NoFocus);
 
     // Picture boxes of the caption flicker.
     // Picture boxes show their picture at its own size from the top left corner, never

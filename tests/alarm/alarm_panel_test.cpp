@@ -8,8 +8,10 @@
 #include "windows/texts.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -239,6 +241,50 @@ private slots:
         QCOMPARE(s->platform.messages.size(), std::size_t(2));
         QCOMPARE(s->platform.beeps, 2);
         QCOMPARE(ui.TestoAl->toPlainText(), QString(99, 'a') + "b");
+    }
+
+    void theTextLimitHoldsForEveryKindOfInput_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("one key of several characters") << "key";
+        QTest::newRow("composed") << "composed";
+        QTest::newRow("pasted") << "pasted";
+        QTest::newRow("dropped") << "dropped";
+    }
+
+    void theTextLimitHoldsForEveryKindOfInput()
+    {
+        QFETCH(QString, how);
+        auto s = started();
+        QVERIFY(s);
+        Ui::frmTelefono& ui = s->ui();
+        QTest::mouseClick(ui.Command5, Qt::LeftButton);
+        QTest::mouseClick(ui.LabelTesto, Qt::LeftButton);
+        QTest::keyClicks(ui.TestoAl, QString(98, 'a'));
+        const QString more = QString::fromUtf8("èéx");
+        if (how == "key") {
+            QTest::sendKeyEvent(QTest::Click, ui.TestoAl, Qt::Key_unknown, more, Qt::NoModifier);
+        } else if (how == "composed") {
+            QInputMethodEvent composed;
+            composed.setCommitString(more);
+            QApplication::sendEvent(ui.TestoAl, &composed);
+        } else if (how == "pasted") {
+            QApplication::clipboard()->setText(more);
+            ui.TestoAl->paste();
+        } else {
+            QMimeData data;
+            data.setText(more);
+            QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(ui.TestoAl->viewport(), &enter);
+            QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(ui.TestoAl->viewport(), &drop);
+        }
+        QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
+        QVERIFY(ui.TestoAl->toPlainText().contains(QString::fromUtf8("èé")));
+        // At exactly 100 the next key warns, as for typed text.
+        QTest::keyClick(ui.TestoAl, 'z');
+        QCOMPARE(s->platform.messageTexts(), QStringList{kLengthLimitMessage});
+        QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
     }
 
     void helpPlaysTheSpokenHelpThenShowsNineLines()

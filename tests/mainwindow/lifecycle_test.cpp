@@ -185,6 +185,7 @@ private slots:
         {
             frmTelefono w(platform);
             QVERIFY(!w.start());
+            QCOMPARE(w.stopReason(), frmTelefono::Stop::UserClosed);
             QVERIFY(!w.isVisible());
         }
         QCOMPARE(readBytes(archive()), before);
@@ -258,6 +259,7 @@ private slots:
         platform.folder = m_program.path();
         frmTelefono w(platform);
         QVERIFY(!w.start());
+        QCOMPARE(w.stopReason(), frmTelefono::Stop::ArchiveError);
         QCOMPARE(platform.messages.size(), std::size_t(1));
         const QString text = platform.messages[0].text;
         QVERIFY2(text.contains("Archivio.DAT") &&
@@ -267,6 +269,37 @@ private slots:
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
         QVERIFY(platform.modalWindows.isEmpty());
         QVERIFY(QDir(m_work.path()).rmdir("Archivio.DAT"));
+    }
+
+    void aCardThatCannotBeReadEndsTheStartAndIsNeverOverwritten()
+    {
+        struct UnreadableCardFile : CardFile {
+            IoResult read(int, DeadlineCard&) override
+            {
+                return IoResult::failure("Impossibile leggere l'archivio: errore di lettura");
+            }
+        };
+        const QByteArray before = recordBytes(cardWith({{3, {"10/03/05", "da tenere", "2"}}}));
+        writeBytes(archive(), before);
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        {
+            frmTelefono w(platform, std::make_unique<UnreadableCardFile>());
+            QVERIFY(!w.start());
+            QCOMPARE(w.stopReason(), frmTelefono::Stop::ArchiveError);
+            QVERIFY(!w.isVisible());
+            // Even a close that reaches the window writes nothing.
+            w.close();
+        }
+        QCOMPARE(platform.messages.size(), std::size_t(1));
+        const QString text = platform.messages[0].text;
+        QVERIFY2(text.contains("leggere l'archivio Archivio.DAT") &&
+                     text.contains(QDir::toNativeSeparators(m_work.path())) &&
+                     text.contains("errore di lettura"),
+                 qPrintable(text));
+        QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
+        QVERIFY(platform.modalWindows.isEmpty()); // no notices, no Form1
+        QCOMPARE(readBytes(archive()), before);
     }
 
 #ifdef Q_OS_UNIX

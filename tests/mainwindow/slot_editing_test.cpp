@@ -66,6 +66,105 @@ private slots:
         QVERIFY(e.platform.messages.empty());
     }
 
+    void typingInATypeBoxNeverPicks_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("leaveBy");
+        const int tab = Qt::Key_Tab, enter = Qt::Key_Return, click = 0;
+        QTest::newRow("small letters, Tab") << "assicurazione" << tab;
+        QTest::newRow("capitals, Enter") << "ASSICURAZIONE" << enter;
+        QTest::newRow("as listed, Enter") << "Assicurazione" << enter;
+        QTest::newRow("completed, Enter") << "tel" << enter;
+        QTest::newRow("completed, Tab") << "Tel" << tab;
+        QTest::newRow("small letters, click elsewhere") << "bollo auto" << click;
+    }
+
+    void typingInATypeBoxNeverPicks()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, leaveBy);
+        EditingWindow e(cardWith({{1, {"", "Pagare entro venerdì", "1"}}}), kTypes);
+        QVERIFY(e.activated);
+        QComboBox* combo = e.ui().Combo1;
+        QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), combo);
+        QTest::keyClicks(combo, typed);
+        if (leaveBy == 0)
+            QTest::mouseClick(e.ui().seg5, Qt::LeftButton);
+        else
+            QTest::keyClick(combo, Qt::Key(leaveBy));
+        QCOMPARE(e.ui().R1->text(), QString::fromUtf8("Pagare entro venerdì"));
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(combo->count(), 4);
+
+        QTest::mouseClick(e.ui().cmdEsci, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(cardOf(readBytes(e.archive())).fields[10]),
+                 QString::fromUtf8("Pagare entro venerdì"));
+    }
+
+    void anEmptiedTypeFieldHasNoEntryChosen()
+    {
+        EditingWindow e(cardWith({{1, {"", "uno", "1"}}, {2, {"", "due", "1"}}}), kTypes);
+        // After the start-up fill the first Down picks the first type.
+        QCOMPARE(e.ui().Combo1->currentIndex(), -1);
+        e.ui().Combo1->setFocus();
+        QTest::keyClick(e.ui().Combo1, Qt::Key_Down);
+        QCOMPARE(e.ui().R1->text(), QString("Bollo auto > "));
+
+        // After a clear too, whatever was picked before; Up then picks nothing.
+        e.ui().Combo2->setFocus();
+        QTest::keyClick(e.ui().Combo2, Qt::Key_Down);
+        QTest::keyClick(e.ui().Combo2, Qt::Key_Down);
+        QCOMPARE(e.ui().R2->text(), QString("Telefono > "));
+        e.platform.yesNoAnswers = {true};
+        QTest::mouseClick(e.ui().C2, Qt::LeftButton);
+        QCOMPARE(e.ui().Combo2->currentText(), QString());
+        e.ui().R2->setText("testo nuovo");
+        e.ui().Combo2->setFocus();
+        QTest::keyClick(e.ui().Combo2, Qt::Key_Up);
+        QCOMPARE(e.ui().R2->text(), QString("testo nuovo"));
+        QTest::keyClick(e.ui().Combo2, Qt::Key_Down);
+        QCOMPARE(e.ui().R2->text(), QString("Bollo auto > "));
+    }
+
+    void coveredBoxesNeverTakeTheKeyboard()
+    {
+        EditingWindow e(cardWith({}), kTypes);
+        QVERIFY(e.activated);
+        // Every control that Tab reaches, once round the window from slot 1's date box.
+        auto tabRound = [&e] {
+            QList<QWidget*> reached;
+            e.ui().txtTelefono->setFocus();
+            for (int i = 0; i < 80; ++i) {
+                QWidget* focus = QApplication::focusWidget();
+                if (!focus || reached.contains(focus))
+                    break;
+                reached << focus;
+                QTest::keyClick(focus, Qt::Key_Tab);
+            }
+            return reached;
+        };
+        QList<QWidget*> reached = tabRound();
+        QVERIFY(reached.contains(e.ui().Combo1) && reached.contains(e.ui().R10));
+        for (QWidget* covered :
+             std::initializer_list<QWidget*>{e.ui().txtUltima, e.ui().textPrint}) {
+            QVERIFY2(!reached.contains(covered), qPrintable(covered->objectName()));
+            QTest::mouseClick(covered, Qt::LeftButton);
+            QVERIFY(QApplication::focusWidget() != covered);
+        }
+
+        // The open calendar covers the type and text columns.
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        reached = tabRound();
+        QVERIFY(reached.contains(e.ui().seg1) && reached.contains(e.ui().txtNome));
+        for (const SlotControls& s : e.ui().rows) {
+            QVERIFY2(!reached.contains(s.type) && !reached.contains(s.text),
+                     qPrintable(s.text->objectName()));
+        }
+        QTest::mouseClick(e.ui().cmdchiud, Qt::LeftButton);
+        QVERIFY(tabRound().contains(e.ui().R5));
+    }
+
     void lengthWatchCountsBeforeTheKeyAndWarnsAtTheLimit()
     {
         EditingWindow e(cardWith({}));
@@ -98,6 +197,12 @@ private slots:
         QCOMPARE(e.platform.messages.size(), size_t(2));
         QCOMPARE(lengthAtMessage, 95);
         QCOMPARE(r4->text(), QString(94, 'a'));
+
+        // Composed text (dead keys, compose sequences) is held to the limit too.
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("èé"));
+        QApplication::sendEvent(r4, &composed);
+        QCOMPARE(r4->text(), QString(94, 'a') + QString::fromUtf8("è"));
 
         // Backspace on ten characters counts eleven; keys without a character count nothing.
         QLineEdit* r9 = e.ui().R9;

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real Pontilo.exe under Wine, run from a copy of the portable folder whose path has a blank
+# and an accented letter: it must end by itself with Tempestina10.lnk in the Startup and in the
+# Programs folder the shell names, and nothing else there; the shell must read each back with
+# the main program as target, its folder as working folder, "Coll", no arguments and show 1.
+# usage: pontilo_wine.sh <portable folder> <read_shell_link.exe> <wine.sh> <prefix>
+set -uo pipefail
+portable=$1 reader=$2 wine=$3 prefix=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+folder="$work/cartella di prova è"
+cp -r "$portable" "$folder" || { echo "no portable folder at $portable" >&2; exit 1; }
+windowsFolder="Z:${folder//\//\\}"
+
+# C:\... as the prefix holds it on this side.
+unixPath() {
+    local p=${1//\\//}
+    echo "$prefix/drive_c${p#C:}"
+}
+
+# Shortcuts of an earlier run are removed, so that the files looked at are this run's.
+declare -A shortcutFolder
+for which in startup programs; do
+    out=$(bash "$wine" "$prefix" "$reader" "$which" 2>/dev/null)
+    f=$(sed -n 's/^folder=//p' <<<"$out" | tr -d '\r')
+    [ -n "$f" ] || { echo "the shell names no $which folder" >&2; exit 1; }
+    shortcutFolder[$which]=$(unixPath "$f")
+    rm -f "${shortcutFolder[$which]}/Tempestina10.lnk"
+done
+
+start=$SECONDS
+(cd "$work" && timeout 30 bash "$wine" "$prefix" "$folder/Pontilo.exe")
+rc=$?
+[ "$rc" -eq 0 ] || fail "Pontilo.exe ended with status $rc (124: it did not end by itself)"
+echo "Pontilo.exe ran $((SECONDS - start)) s under Wine"
+
+for which in startup programs; do
+    dir=${shortcutFolder[$which]}
+    [ -s "$dir/Tempestina10.lnk" ] || { fail "$which: no Tempestina10.lnk in $dir"; continue; }
+    others=$(find "$dir" -maxdepth 1 -type f -name 'Tempestina10*' ! -name Tempestina10.lnk)
+    [ -z "$others" ] || fail "$which: more than the .lnk written: $others"
+    out=$(bash "$wine" "$prefix" "$reader" "$which" | tr -d '\r') || {
+        fail "$which: the shell cannot load the shortcut"
+        continue
+    }
+    expected="target=$windowsFolder\\Tempestina10.exe
+workdir=$windowsFolder
+description=Coll
+arguments=
+show=1"
+    [ "$(sed 1d <<<"$out")" = "$expected" ] || fail "$which: the shell reads
+$out
+and not
+$expected"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s)" >&2
+    exit 1
+fi
+echo "PASS: both shortcuts written by Pontilo.exe, read back by the shell"

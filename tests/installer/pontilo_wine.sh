@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The real Pontilo.exe under Wine, run from a copy of the portable folder whose path has a blank
-# and an accented letter: it must end by itself with Tempestina10.lnk in the Startup and in the
+# The real Pontilo.exe under Wine, run from the zip unpacked into a folder whose path has a blank
+# and an accented letter, as a user would: it must end by itself with Tempestina10.lnk in the Startup and in the
 # Programs folder the shell names, and nothing else there; the shell must read each back with
 # the main program as target, its folder as working folder, "Coll", no arguments and show 1.
-# usage: pontilo_wine.sh <portable folder> <read_shell_link.exe> <wine.sh> <prefix>
+# usage: pontilo_wine.sh <Tempestina10.zip> <read_shell_link.exe> <wine.sh> <prefix>
 set -uo pipefail
-portable=$1 reader=$2 wine=$3 prefix=$4
+zip=$1 reader=$2 wine=$3 prefix=$4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -15,7 +15,9 @@ fail() {
 }
 
 folder="$work/cartella di prova è"
-cp -r "$portable" "$folder" || { echo "no portable folder at $portable" >&2; exit 1; }
+mkdir "$work/unzipped"
+(cd "$work/unzipped" && cmake -E tar xf "$zip") || { echo "cannot unpack $zip" >&2; exit 1; }
+mv "$work/unzipped/Tempestina10" "$folder" || { echo "no Tempestina10 folder in $zip" >&2; exit 1; }
 windowsFolder="Z:${folder//\//\\}"
 
 # C:\... as the prefix holds it on this side.

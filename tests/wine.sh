@@ -1,11 +1,21 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in a private prefix, quietly, with the folders of
 # T10_WINE_DLL_DIRS (colon-separated) on Wine's DLL search path. The first run makes the prefix
-# (wineboot, some 15 s); later runs reuse it.
-# usage: wine.sh <prefix> <program.exe> [arguments...]
+# (wineboot, some 20 s); later runs reuse it.
+# A Wine session takes the display of the program that starts it, and every program of the
+# prefix joins the running session. So programs without a window on screen run without one;
+# with --x, the program runs on $DISPLAY in a session of its own, ended when it ends, in a
+# prefix that only such programs use, one at a time.
+# usage: wine.sh [--x] <prefix> <program.exe> [arguments...]
 set -euo pipefail
+onX=0
+if [ "${1:-}" = --x ]; then
+    onX=1
+    shift
+fi
 prefix=${1:?prefix}
 shift
+[ "$onX" -eq 1 ] || unset DISPLAY
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
 # No menu entries on the real desktop for the shortcuts the tests write; no Mono or Gecko.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
@@ -31,4 +41,8 @@ for d in "${dirs[@]}"; do
     winepath+="Z:${d//\//\\};"
 done
 export WINEPATH=${winepath%;}
-exec wine "$@"
+[ "$onX" -eq 1 ] || exec wine "$@"
+status=0
+wine "$@" || status=$?
+wineserver -k 2>/dev/null || true
+exit "$status"

@@ -3,9 +3,11 @@
 # and an accented letter, as a user would: it must end by itself with Tempestina10.lnk in the Startup and in the
 # Programs folder the shell names, and nothing else there; the shell must read each back with
 # the main program as target, its folder as working folder, "Coll", no arguments and show 1.
-# usage: pontilo_wine.sh <Tempestina10.zip> <read_shell_link.exe> <wine.sh> <prefix>
+# usage: pontilo_wine.sh <Tempestina10.zip> <read_shell_link.exe> <wine command...>
 set -uo pipefail
-zip=$1 reader=$2 wine=$3 prefix=$4
+zip=$1 reader=$2
+shift 2
+wine=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
@@ -20,24 +22,18 @@ mkdir "$work/unzipped"
 mv "$work/unzipped/Tempestina10" "$folder" || { echo "no Tempestina10 folder in $zip" >&2; exit 1; }
 windowsFolder="Z:${folder//\//\\}"
 
-# C:\... as the prefix holds it on this side.
-unixPath() {
-    local p=${1//\\//}
-    echo "$prefix/drive_c${p#C:}"
-}
-
 # Shortcuts of an earlier run are removed, so that the files looked at are this run's.
 declare -A shortcutFolder
 for which in startup programs; do
-    out=$(bash "$wine" "$prefix" "$reader" "$which" 2>/dev/null)
+    out=$("${wine[@]}" "$reader" "$which" 2>/dev/null)
     f=$(sed -n 's/^folder=//p' <<<"$out" | tr -d '\r')
     [ -n "$f" ] || { echo "the shell names no $which folder" >&2; exit 1; }
-    shortcutFolder[$which]=$(unixPath "$f")
+    shortcutFolder[$which]=$("${wine[@]}" winepath.exe -u "$f" 2>/dev/null | tr -d '\r')
     rm -f "${shortcutFolder[$which]}/Tempestina10.lnk"
 done
 
 start=$SECONDS
-(cd "$work" && timeout 30 bash "$wine" "$prefix" "$folder/Pontilo.exe")
+(cd "$work" && timeout 30 "${wine[@]}" "$folder/Pontilo.exe")
 rc=$?
 [ "$rc" -eq 0 ] || fail "Pontilo.exe ended with status $rc (124: it did not end by itself)"
 echo "Pontilo.exe ran $((SECONDS - start)) s under Wine"
@@ -47,7 +43,7 @@ for which in startup programs; do
     [ -s "$dir/Tempestina10.lnk" ] || { fail "$which: no Tempestina10.lnk in $dir"; continue; }
     others=$(find "$dir" -maxdepth 1 -type f -name 'Tempestina10*' ! -name Tempestina10.lnk)
     [ -z "$others" ] || fail "$which: more than the .lnk written: $others"
-    out=$(bash "$wine" "$prefix" "$reader" "$which" | tr -d '\r') || {
+    out=$("${wine[@]}" "$reader" "$which" | tr -d '\r') || {
         fail "$which: the shell cannot load the shortcut"
         continue
     }

@@ -4,9 +4,11 @@
 # with cmdEsci make one card of 3002 bytes, byte for byte the one the Linux program writes for
 # the same keys (when the Linux program folder is at hand). A second start on that card with
 # accented text added in Windows-1252 shows it and saves it back unchanged.
-# usage: tempestina_wine.sh <portable folder> <wine.sh> <prefix> [<Linux program folder>]
+# usage: tempestina_wine.sh <portable folder> <Linux program folder> <wine command...>
 set -u
-portable=$1 wine=$2 prefix=$3 linux=${4:-}
+portable=$1 linux=$2
+shift 2
+wine=("$@")
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -83,7 +85,7 @@ field() { # file number (1-based) -> the field's 100 bytes as hex
 }
 
 mkdir "$work/windows"
-startToMainWindow "$work/windows" "Windows" bash "$wine" "$prefix" "$portable/Tempestina10.exe"
+startToMainWindow "$work/windows" "Windows" "${wine[@]}" "$portable/Tempestina10.exe"
 typeSlotOne
 exitAndWait "$work/windows" "Windows"
 archive="$work/windows/Archivio.DAT"
@@ -95,7 +97,7 @@ size=$(stat -c %s "$archive")
     fail "the text of slot 1 reads $(field "$archive" 11)"
 echo "Windows: Form1, the main window, and one card of 3002 bytes with the date and the text"
 
-if [ -n "$linux" ] && [ -x "$linux/Tempestina10" ]; then
+if [ -x "$linux/Tempestina10" ]; then
     mkdir "$work/linux"
     QT_QPA_PLATFORM=xcb startToMainWindow "$work/linux" "Linux" "$linux/Tempestina10"
     typeSlotOne
@@ -110,7 +112,7 @@ fi
 printf '%-100s' "$(printf 'Canone TV > gi\xe0 pagato, per\xf2 \xe8 caro: 90 \x80')" |
     dd of="$archive" bs=1 seek=1100 conv=notrunc status=none
 cp "$archive" "$work/expected.DAT"
-startToMainWindow "$work/windows" "Windows, second start" bash "$wine" "$prefix" \
+startToMainWindow "$work/windows" "Windows, second start" "${wine[@]}" \
     "$portable/Tempestina10.exe"
 if [ -n "${T10_SCREENSHOTS:-}" ]; then
     mkdir -p "$T10_SCREENSHOTS"

@@ -34,8 +34,15 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode)
 {
 #ifdef _WIN32
     const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    return _wfopen(path.c_str(), wideMode.c_str());
+    std::FILE* file = _wfopen(path.c_str(), wideMode.c_str());
 #else
-    return std::fopen(path.c_str(), mode);
+    std::FILE* file = std::fopen(path.c_str(), mode);
 #endif
+    // Windows' C library calls a folder in the file's place a refused access.
+    if (file == nullptr && errno == EACCES) {
+        std::error_code ignored;
+        const bool folder = std::filesystem::is_directory(path, ignored);
+        errno = folder ? EISDIR : EACCES;
+    }
+    return file;
 }

@@ -62,15 +62,6 @@ QString Form1::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-QString Form1::mainProgramFileName()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("Tempestina10.exe");
-#else
-    return QStringLiteral("Tempestina10");
-#endif
-}
-
 void Form1::buildControls()
 {
     setObjectName(QStringLiteral("Form1"));
@@ -146,7 +137,7 @@ void Form1::buildControls()
 void Form1::load()
 {
     const QString folder = programFolder();
-    txtTarget->setText(joinedPath(folder, mainProgramFileName()));
+    txtTarget->setText(joinedPath(folder, platformMainProgramFileName()));
     txtStartIn->setText(QDir::toNativeSeparators(folder));
     enable(Timer1);
 }

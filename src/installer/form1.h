@@ -18,8 +18,6 @@ public:
 
     // The folder the main program lies in; the shortcuts point into it.
     static QString programFolder();
-    // The main program's file name on this platform.
-    static QString mainProgramFileName();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -118,6 +118,7 @@ std::vector<std::uint8_t> shellLinkBytes(const ShellLink& link)
         flags |= lnk::kHasArguments;
 
     ByteSink out;
+    out.bytes.reserve(lnk::kHeaderSize); // also keeps GCC 12 from a false -Wstringop-overflow
     out.u32(static_cast<std::uint32_t>(lnk::kHeaderSize));
     out.bytes.insert(out.bytes.end(), kLinkClsid.begin(), kLinkClsid.end());
     out.u32(flags);

@@ -1,32 +1,61 @@
 #include "platform_folders.h"
 
-#include <QDir>
-#include <QStandardPaths>
 #include <QtGlobal>
 
+#ifdef Q_OS_WIN
+#include <QString>
+#include <shlobj.h>
+#else
+#include <QDir>
+#endif
+
+#ifdef Q_OS_WIN
+
+// Each folder asked of the shell by itself: a user or a policy may move one without the other.
 std::string platformSpecialFolder(SpecialFolder folder)
 {
-#ifdef Q_OS_WIN
-    // The Start Menu's Programs folder; Startup is the folder of that name inside it.
-    QString programs = QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation);
-    if (programs.isEmpty())
-        return {};
-    if (folder == SpecialFolder::StartUp)
-        programs += QStringLiteral("/Startup");
-    return programs.toStdString();
-#else
-    const auto environment = [](const char* name) {
-        return qEnvironmentVariable(name).toStdString();
-    };
-    return freedesktopFolder(folder, QDir::homePath().toStdString(), environment);
-#endif
+    const KNOWNFOLDERID& id =
+        folder == SpecialFolder::StartUp ? FOLDERID_Startup : FOLDERID_Programs;
+    PWSTR path = nullptr;
+    std::string result;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)))
+        result = QString::fromWCharArray(path).toStdString();
+    CoTaskMemFree(path);
+    return result;
 }
 
 bool platformReadsDesktopEntries()
 {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
+    return false;
+}
+
+QString platformMainProgramFileName()
+{
+    return QStringLiteral("Tempestina10.exe");
+}
+
+#else
+
+std::string platformSpecialFolder(SpecialFolder folder)
+{
+    const auto environment = [](const char* name) {
+        return qEnvironmentVariable(name).toStdString();
+    };
+    return freedesktopFolder(folder, QDir::homePath().toStdString(), environment);
+}
+
+bool platformReadsDesktopEntries()
+{
+#ifdef Q_OS_MACOS
     return false;
 #else
     return true;
 #endif
 }
+
+QString platformMainProgramFileName()
+{
+    return QStringLiteral("Tempestina10");
+}
+
+#endif

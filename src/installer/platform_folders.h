@@ -1,9 +1,12 @@
 #pragma once
-// The special folders of this platform, as UTF-8 paths, and whether it reads .desktop entries.
+// What differs between platforms for the installer: the special folders as UTF-8 paths, whether
+// the desktop reads .desktop entries, and the main program's file name.
 
 #include "special_folders.h"
 
+#include <QString>
 #include <string>
 
 std::string platformSpecialFolder(SpecialFolder folder);
 bool platformReadsDesktopEntries();
+QString platformMainProgramFileName();

@@ -1,4 +1,5 @@
 #include "desktop_entry.h"
+#include "run_command.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>

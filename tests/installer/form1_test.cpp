@@ -1,6 +1,7 @@
 // Pontilo's window in this process, offscreen, with the profile folders in a temporary folder.
 
 #include "form1.h"
+#include "platform_folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,7 +74,7 @@ void Form1Test::layoutAndInitialTexts()
 
     const QString folder = QCoreApplication::applicationDirPath();
     const QList<QPair<const char*, QString>> boxes = {
-        {"txtTarget", QDir::toNativeSeparators(folder + "/" + Form1::mainProgramFileName())},
+        {"txtTarget", QDir::toNativeSeparators(folder + "/" + platformMainProgramFileName())},
         {"txtDescription", "Coll"},
         {"txtArguments", ""},
         {"txtStartIn", QDir::toNativeSeparators(folder)},

@@ -1,4 +1,5 @@
 #include "lnk_writer.h"
+#include "run_command.h"
 #include "test_files.h"
 #include "text_encoding.h"
 

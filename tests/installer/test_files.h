@@ -1,5 +1,5 @@
 #pragma once
-// Helpers of the installer tests: a fresh temporary folder and running a reader program.
+// Helpers of the installer tests: a fresh temporary folder and whole-file reads and writes.
 
 #include <cstdint>
 #include <filesystem>
@@ -21,9 +21,3 @@ private:
 void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes);
 void writeText(const std::filesystem::path& file, const std::string& text);
 std::string readText(const std::filesystem::path& file);
-
-struct CommandResult {
-    int status = -1;
-    std::string output; // standard output and standard error
-};
-CommandResult runCommand(const std::string& program, const std::filesystem::path& file);

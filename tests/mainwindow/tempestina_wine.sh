@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The real Tempestina10.exe of the portable folder under Wine on a real X server, started in an
+# empty folder: Form1 first, then the main window; a date and a text typed into slot 1 and saved
+# with cmdEsci make one card of 3002 bytes, byte for byte the one the Linux program writes for
+# the same keys (when the Linux program folder is at hand). A second start on that card with
+# accented text added in Windows-1252 shows it and saves it back unchanged.
+# usage: tempestina_wine.sh <portable folder> <Linux program folder> <wine command...>
+set -u
+portable=$1 linux=$2
+shift 2
+wine=("$@")
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+pid=
+finish() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+fail() {
+    echo "FAIL: $*"
+    import -window root "/tmp/tempestina_wine_fail.png" 2>/dev/null &&
+        echo "screen: /tmp/tempestina_wine_fail.png"
+    exit 1
+}
+[ -f "$portable/Tempestina10.exe" ] || fail "no Tempestina10.exe in $portable"
+
+waitWindow() { # name -> window id
+    local id
+    for _ in $(seq 1 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+clickIn() { # window x y
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3
+}
+
+# Starts a program in folder $1 (named $2 in messages) and goes on from Form1 to the main
+# window, whose id it leaves in $main.
+startToMainWindow() {
+    local folder=$1 name=$2
+    shift 2
+    (cd "$folder" && exec "$@") >"$folder.log" 2>&1 &
+    pid=$!
+    # Nothing falls due today on these cards: Form1 comes first.
+    local form1
+    form1=$(waitWindow Form1) || fail "$name: Form1 did not appear"
+    sleep 0.5
+    # "Apri per inserire nuova scadenza": twips 1440,480,3615,495.
+    clickIn "$form1" 216 48
+    main=$(waitWindow Tempestina10) || fail "$name: the main window did not appear"
+    sleep 1
+}
+
+# cmdEsci (twips 120,0,735,495), and the program must end having written its card.
+exitAndWait() {
+    local folder=$1 name=$2
+    clickIn "$main" 32 16
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "$name: the program did not end on the exit button"
+    pid=
+    [ -f "$folder/Archivio.DAT" ] || fail "$name: no Archivio.DAT written"
+}
+
+# A date with points into txtTelefono (twips 840,2040,975,405, middle at pixels 88,149), then
+# Tab, Tab to R1 and a text.
+typeSlotOne() {
+    clickIn "$main" 88 149
+    xdotool type --delay 80 "11.06.04"
+    xdotool key --delay 100 Tab Tab
+    xdotool type --delay 80 "Bolletta luce > pagata"
+    sleep 0.3
+}
+
+hex() { od -An -v -tx1 | tr -d ' \n'; }
+field() { # file number (1-based) -> the field's 100 bytes as hex
+    head -c $(($2 * 100)) "$1" | tail -c 100 | hex
+}
+
+mkdir "$work/windows"
+startToMainWindow "$work/windows" "Windows" "${wine[@]}" "$portable/Tempestina10.exe"
+typeSlotOne
+exitAndWait "$work/windows" "Windows"
+archive="$work/windows/Archivio.DAT"
+size=$(stat -c %s "$archive")
+[ "$size" -eq 3002 ] || fail "Archivio.DAT holds $size bytes, not one card of 3002"
+[ "$(field "$archive" 2)" = "$(printf '%-100s' '11/06/04' | hex)" ] ||
+    fail "the date of slot 1 reads $(field "$archive" 2)"
+[ "$(field "$archive" 11)" = "$(printf '%-100s' 'Bolletta luce > pagata' | hex)" ] ||
+    fail "the text of slot 1 reads $(field "$archive" 11)"
+echo "Windows: Form1, the main window, and one card of 3002 bytes with the date and the text"
+
+if [ -x "$linux/Tempestina10" ]; then
+    mkdir "$work/linux"
+    QT_QPA_PLATFORM=xcb startToMainWindow "$work/linux" "Linux" "$linux/Tempestina10"
+    typeSlotOne
+    exitAndWait "$work/linux" "Linux"
+    cmp "$archive" "$work/linux/Archivio.DAT" || fail "Archivio.DAT differs from the Linux one"
+    echo "Archivio.DAT is byte for byte the one the Linux program writes"
+else
+    echo "no Linux program folder to compare with"
+fi
+
+# Slot 2's text in Windows-1252 (à E0, ò F2, è E8, € 80), through the window and back.
+printf '%-100s' "$(printf 'Canone TV > gi\xe0 pagato, per\xf2 \xe8 caro: 90 \x80')" |
+    dd of="$archive" bs=1 seek=1100 conv=notrunc status=none
+cp "$archive" "$work/expected.DAT"
+startToMainWindow "$work/windows" "Windows, second start" "${wine[@]}" \
+    "$portable/Tempestina10.exe"
+if [ -n "${T10_SCREENSHOTS:-}" ]; then
+    mkdir -p "$T10_SCREENSHOTS"
+    sleep 2 # past the colour cascade of the slot texts
+    import -window "$main" "$T10_SCREENSHOTS/tempestina_wine.png"
+fi
+exitAndWait "$work/windows" "Windows, second start"
+cmp "$archive" "$work/expected.DAT" || fail "the accented text did not come back unchanged"
+echo "PASS"

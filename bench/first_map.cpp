@@ -1,8 +1,8 @@
 // Starts a program and reports when its first window is mapped, as the X server says it
 // (MapNotify on the root window), then its resident memory once that window has settled.
 // Usage: first_map SETTLE_MS PROGRAM [ARGS...]
-// Prints one line: "mapped_ms=<ms> rss_kb=<kB> status=mapped", or "status=<why not>" when the
-// program ended or hung before mapping a window.
+// Prints one line: "mapped_ms=<ms> cpu_ms=<ms> rss_kb=<kB> status=mapped", or "status=<why not>"
+// when the program ended or hung before mapping a window.
 
 #include <cerrno>
 #include <chrono>
@@ -40,6 +40,26 @@ long residentKb(pid_t pid)
     }
     std::fclose(file);
     return kb;
+}
+
+// The processor time the program has used so far (user and system), in milliseconds.
+double cpuMs(pid_t pid)
+{
+    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file)
+        return -1;
+    char text[1024];
+    const std::size_t got = std::fread(text, 1, sizeof text - 1, file);
+    std::fclose(file);
+    text[got] = 0;
+    // The fields after the command name, which may hold blanks, start after its ")".
+    const char* rest = std::strrchr(text, ')');
+    unsigned long user = 0, system = 0;
+    if (!rest || std::sscanf(rest + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user,
+                             &system) != 2)
+        return -1;
+    return 1000.0 * double(user + system) / double(sysconf(_SC_CLK_TCK));
 }
 
 std::string describe(int status)
@@ -122,6 +142,7 @@ int main(int argc, char* argv[])
         std::printf("status=%s\n", status.c_str());
         return 1;
     }
+    const double cpuAtMap = cpuMs(pid);
     std::this_thread::sleep_for(settle);
     int childStatus = 0;
     if (waitpid(pid, &childStatus, WNOHANG) == pid) {
@@ -132,6 +153,6 @@ int main(int argc, char* argv[])
     const long rss = residentKb(pid);
     stop(pid);
     xcb_disconnect(x);
-    std::printf("mapped_ms=%.1f rss_kb=%ld status=mapped\n", mappedMs, rss);
+    std::printf("mapped_ms=%.1f cpu_ms=%.0f rss_kb=%ld status=mapped\n", mappedMs, cpuAtMap, rss);
     return 0;
 }

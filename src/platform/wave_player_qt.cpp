@@ -1,25 +1,19 @@
 #include "platform/wave_player.h"
 
-#include <QApplication>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/wave_output.h"
 
-// One effect at a time, as the old single-channel call played one sound at a time.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
 struct WavePlayer::Impl {
-    QSoundEffect effect;
+    bool moduleTried = false;
+    WaveOutput* output = nullptr; // a child of the player
 };
 
 WavePlayer::WavePlayer(QObject* parent) : QObject(parent), m_impl(std::make_unique<Impl>())
 {
-    QSoundEffect& effect = m_impl->effect;
-    // A file that cannot be decoded plays the default sound instead, and says nothing.
-    connect(&effect, &QSoundEffect::statusChanged, this, [&effect] {
-        if (effect.status() == QSoundEffect::Error)
-            QApplication::beep();
-        else if (effect.status() == QSoundEffect::Ready)
-            effect.play();
-    });
 }
 
 WavePlayer::~WavePlayer() = default;
@@ -30,19 +24,17 @@ void WavePlayer::play(const QString& path)
         QApplication::beep();
         return;
     }
-    QSoundEffect& effect = m_impl->effect;
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (effect.source() == source) {
-        // The same source raises no new status: answer from the one it has.
-        if (effect.status() == QSoundEffect::Ready) {
-            effect.stop();
-            effect.play();
-        } else if (effect.status() == QSoundEffect::Error) {
-            QApplication::beep();
-        }
-        return; // still loading: it plays once loaded
+    if (!m_impl->moduleTried) {
+        m_impl->moduleTried = true;
+        // Loaded for good: the output's code must outlive it.
+        QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(kWaveModuleName));
+        if (auto create = reinterpret_cast<CreateWaveOutput>(module.resolve(kCreateWaveOutput)))
+            m_impl->output = create(this);
+        else
+            qWarning("No sound module: %s", qPrintable(module.errorString()));
     }
-    effect.stop();
-    effect.setLoopCount(1);
-    effect.setSource(source); // plays once loaded, through statusChanged
+    if (m_impl->output)
+        m_impl->output->play(path);
+    else
+        QApplication::beep();
 }

@@ -21,6 +21,24 @@ void FileList::setPattern(const QString& pattern)
 void FileList::refresh()
 {
     clear();
+    // A hidden list reads its folder when shown: matching the pattern takes the regular
+    // expression engine, which a start with the list hidden need not load.
+    m_stale = !isVisible();
+    if (!m_stale)
+        readFolder();
+}
+
+void FileList::showEvent(QShowEvent* event)
+{
+    if (m_stale) {
+        m_stale = false;
+        readFolder();
+    }
+    QListWidget::showEvent(event);
+}
+
+void FileList::readFolder()
+{
     if (m_folder.isEmpty())
         return;
     const QDir dir(m_folder);

@@ -1,5 +1,6 @@
 #pragma once
-// A list of the file names of one folder that match a pattern, re-read on demand.
+// A list of the file names of one folder that match a pattern, re-read on demand (a hidden
+// list when it is next shown).
 
 #include <QListWidget>
 
@@ -15,7 +16,13 @@ public:
     // The selected file name, without folder; empty when none.
     QString fileName() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void readFolder();
+
     QString m_folder;
     QString m_pattern = QStringLiteral("*");
+    bool m_stale = false;
 };

@@ -14,18 +14,41 @@ MouseLabel::MouseLabel(QWidget* parent) : QLabel(parent)
 void MouseLabel::setStretchedPicture(const QString& resource)
 {
     setScaledContents(true);
-    setPixmap(QPixmap(resource));
+    m_picture = resource;
+    if (isVisible())
+        decodePictures();
 }
 
 void MouseLabel::setAnimation(const QString& resource, bool stretched)
 {
-    auto* movie = new QMovie(resource, QByteArray(), this);
-    // Frames are decoded and scaled once and then kept, so the loop costs only repaints.
-    movie->setCacheMode(QMovie::CacheAll);
-    if (stretched)
-        movie->setScaledSize(size());
-    setMovie(movie);
-    movie->start();
+    m_animation = resource;
+    m_stretchedAnimation = stretched;
+    if (isVisible())
+        decodePictures();
+}
+
+void MouseLabel::showEvent(QShowEvent* event)
+{
+    decodePictures();
+    QLabel::showEvent(event);
+}
+
+void MouseLabel::decodePictures()
+{
+    if (!m_picture.isEmpty()) {
+        setPixmap(QPixmap(m_picture));
+        m_picture.clear();
+    }
+    if (!m_animation.isEmpty()) {
+        auto* movie = new QMovie(m_animation, QByteArray(), this);
+        m_animation.clear();
+        // Frames are decoded and scaled once and then kept, so the loop costs only repaints.
+        movie->setCacheMode(QMovie::CacheAll);
+        if (m_stretchedAnimation)
+            movie->setScaledSize(size());
+        setMovie(movie);
+        movie->start();
+    }
 }
 
 void MouseLabel::setOpaque()

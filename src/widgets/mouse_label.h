@@ -13,6 +13,8 @@ public:
     void setStretchedPicture(const QString& resource);
     // Shows an animated picture (GIF), looping, stretched or at its own size.
     void setAnimation(const QString& resource, bool stretched);
+    // Both are decoded when the control is first shown: a window that is built and then
+    // waits (the main window behind Form1) or a control that stays hidden costs nothing.
     // A picture box: it paints its whole area itself (background colour, then the picture),
     // so that changing its picture repaints nothing beneath it.
     void setOpaque();
@@ -24,11 +26,16 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void decodePictures();
+
     bool m_pressed = false;
+    QString m_picture, m_animation;
+    bool m_stretchedAnimation = false;
 };

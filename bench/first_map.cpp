@@ -1,0 +1,158 @@
+// Starts a program and reports when its first window is mapped, as the X server says it
+// (MapNotify on the root window), then its resident memory once that window has settled.
+// Usage: first_map SETTLE_MS PROGRAM [ARGS...]
+// Prints one line: "mapped_ms=<ms> cpu_ms=<ms> rss_kb=<kB> status=mapped", or "status=<why not>"
+// when the program ended or hung before mapping a window.
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr auto kGiveUp = std::chrono::seconds(30);
+
+long residentKb(pid_t pid)
+{
+    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file)
+        return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, file)) {
+        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1)
+            break;
+    }
+    std::fclose(file);
+    return kb;
+}
+
+// The processor time the program has used so far (user and system), in milliseconds.
+double cpuMs(pid_t pid)
+{
+    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file)
+        return -1;
+    char text[1024];
+    const std::size_t got = std::fread(text, 1, sizeof text - 1, file);
+    std::fclose(file);
+    text[got] = 0;
+    // The fields after the command name, which may hold blanks, start after its ")".
+    const char* rest = std::strrchr(text, ')');
+    unsigned long user = 0, system = 0;
+    if (!rest || std::sscanf(rest + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user,
+                             &system) != 2)
+        return -1;
+    return 1000.0 * double(user + system) / double(sysconf(_SC_CLK_TCK));
+}
+
+std::string describe(int status)
+{
+    if (WIFSIGNALED(status))
+        return "signal:" + std::to_string(WTERMSIG(status));
+    return "exit:" + std::to_string(WEXITSTATUS(status));
+}
+
+void stop(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 100; ++i) {
+        if (waitpid(pid, nullptr, WNOHANG) == pid)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: first_map SETTLE_MS PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    const auto settle = std::chrono::milliseconds(std::atoi(argv[1]));
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(x)) {
+        std::fprintf(stderr, "first_map: no X display\n");
+        return 2;
+    }
+    // Listening before the spawn, so no map can slip past.
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_void_cookie_t selected =
+        xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask);
+    if (xcb_generic_error_t* error = xcb_request_check(x, selected)) {
+        std::free(error);
+        std::fprintf(stderr, "first_map: cannot watch the root window\n");
+        return 2;
+    }
+
+    pid_t pid = 0;
+    const Clock::time_point spawned = Clock::now();
+    if (posix_spawn(&pid, argv[2], nullptr, nullptr, argv + 2, environ) != 0) {
+        std::printf("status=spawn-failed:%s\n", std::strerror(errno));
+        return 1;
+    }
+
+    std::string status = "timeout";
+    double mappedMs = -1;
+    pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
+    while (Clock::now() - spawned < kGiveUp && mappedMs < 0) {
+        int childStatus = 0;
+        if (waitpid(pid, &childStatus, WNOHANG) == pid) {
+            std::printf("status=%s\n", describe(childStatus).c_str());
+            return 1;
+        }
+        poll(&fd, 1, 10);
+        while (std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event{
+            xcb_poll_for_event(x), &std::free}) {
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
+                continue;
+            const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
+            // Menus and tooltips are no window of their own.
+            if (map->override_redirect)
+                continue;
+            mappedMs = std::chrono::duration<double, std::milli>(Clock::now() - spawned).count();
+            break;
+        }
+        if (xcb_connection_has_error(x))
+            break;
+    }
+    if (mappedMs < 0) {
+        stop(pid);
+        std::printf("status=%s\n", status.c_str());
+        return 1;
+    }
+    const double cpuAtMap = cpuMs(pid);
+    std::this_thread::sleep_for(settle);
+    int childStatus = 0;
+    if (waitpid(pid, &childStatus, WNOHANG) == pid) {
+        std::printf("mapped_ms=%.1f status=after-map-%s\n", mappedMs,
+                    describe(childStatus).c_str());
+        return 1;
+    }
+    const long rss = residentKb(pid);
+    stop(pid);
+    xcb_disconnect(x);
+    std::printf("mapped_ms=%.1f cpu_ms=%.0f rss_kb=%ld status=mapped\n", mappedMs, cpuAtMap, rss);
+    return 0;
+}

@@ -4,6 +4,14 @@
 #include <cstdint>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // Offsets past 2 GiB need the 64-bit seek of the platform.
@@ -32,6 +40,46 @@ bool isUsableKind(std::filesystem::file_type type)
 {
     return type == std::filesystem::file_type::regular ||
            type == std::filesystem::file_type::character;
+}
+
+enum class Lock { Taken, HeldElsewhere, Unsupported };
+
+// On the open file itself, so the system drops it however the program ends (kill -9 too) and
+// no lock file is left behind.
+Lock lockArchive(std::FILE* file)
+{
+#ifdef _WIN32
+    // Windows locks are mandatory: one byte far past any card keeps the cards readable by
+    // others (a backup), while a second copy still finds the lock.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    OVERLAPPED at{};
+    at.OffsetHigh = 0x40000000;
+    if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+        return Lock::Taken;
+    return GetLastError() == ERROR_LOCK_VIOLATION ? Lock::HeldElsewhere : Lock::Unsupported;
+#else
+    // Open-file-description locks: unlike POSIX record locks they belong to this open file,
+    // not to the process, so a second open in the same process is refused too.
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (::fcntl(::fileno(file), F_OFD_SETLK, &whole) == 0)
+        return Lock::Taken;
+    return errno == EAGAIN || errno == EACCES ? Lock::HeldElsewhere : Lock::Unsupported;
+#endif
+}
+
+// The write reaches the disk, not only the system's cache.
+bool syncToDisk(std::FILE* file)
+{
+#ifdef _WIN32
+    if (FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))))
+        return true;
+    errno = EIO;
+    return false;
+#else
+    return ::fsync(::fileno(file)) == 0;
+#endif
 }
 
 } // namespace
@@ -67,6 +115,13 @@ IoResult CardFile::open(const std::filesystem::path& path)
     if (ec || !isUsableKind(after.type())) {
         std::fclose(file);
         return IoResult::failure("Impossibile aprire l'archivio: il nome non indica un file");
+    }
+
+    // A file system without locks (some network shares) keeps the program usable, unguarded.
+    if (lockArchive(file) == Lock::HeldElsewhere) {
+        std::fclose(file);
+        return IoResult::heldElsewhere(
+            "Impossibile aprire l'archivio: è già aperto da un'altra copia del programma");
     }
 
     // Unbuffered: every record goes to the system at once, so a failed write leaves no
@@ -121,6 +176,13 @@ IoResult CardFile::write(int cardNumber, const DeadlineCard& card)
         std::clearerr(m_file);
         return failureFromErrno("Impossibile scrivere l'archivio", error);
     }
+    // Card 1 lies wholly in the file's first 4 KiB page, so this one write is as near to
+    // atomic as the file system gives: after a power cut the disk holds the old card or the
+    // new one. No journal is needed, and a copy renamed over the archive would rewrite every
+    // other card as well. A failed sync is a failed save: the next try writes the card again.
+    errno = 0;
+    if (!syncToDisk(m_file))
+        return failureFromErrno("Impossibile salvare l'archivio sul disco", errno ? errno : EIO);
     return IoResult::success();
 }
 

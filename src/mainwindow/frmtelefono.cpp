@@ -95,6 +95,17 @@ bool frmTelefono::openArchive()
         CurrentCardNumber = 1;
         return true;
     }
+    m_exitStatus = 1;
+    if (opened.inUse) {
+        // This copy has read nothing yet and writes nothing: the one already open keeps the card.
+        m_platform.message(nullptr,
+                           QStringLiteral("Tempestina10 è già aperto sull'archivio %1 nella "
+                                          "cartella\r\n%2\r\n\r\nUsare la finestra già aperta: "
+                                          "questa copia sarà chiusa.")
+                               .arg(kArchiveName, QDir::toNativeSeparators(folder)),
+                           Platform::Icon::Warning);
+        return false;
+    }
     m_platform.message(nullptr,
                        QStringLiteral("Impossibile aprire l'archivio %1 nella cartella\r\n%2\r\n"
                                       "Motivo: %3\r\n\r\nIl programma sarà chiuso.")

@@ -26,6 +26,8 @@ public:
     // The start sequence, run before the window is first shown. False when the program
     // must end instead: the user chose "Chiudi", or the archive could not be opened.
     bool start();
+    // After a false start: the program's exit status, 0 only when the user chose "Chiudi".
+    int exitStatus() const { return m_exitStatus; }
 
     Ui::frmTelefono ui;
 
@@ -55,6 +57,7 @@ private:
     int CurrentCardNumber = 1;
     DeadlineCard m_card;
     bool m_ending = false;
+    int m_exitStatus = 0;
     QPointer<QWidget> m_form2;
     // The window's features, each attached to its controls (one line each below and in
     // the constructor).

@@ -30,7 +30,7 @@ int main(int argc, char* argv[])
     QtPlatform platform;
     frmTelefono window(platform);
     if (!window.start())
-        return 0;
+        return window.exitStatus();
     window.show();
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -288,4 +289,73 @@ TEST(CardFile, cardNumbersStartAtOne)
     EXPECT_FALSE(file.write(-1, card).ok);
     file.close();
     EXPECT_EQ(fs::file_size(folder / "Archivio.DAT"), 0u);
+}
+
+TEST(CardFile, anOpenArchiveIsRefusedToASecondOpenUntilItsHolderCloses)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    CardFile first;
+    ASSERT_TRUE(first.open(archive)); // created by the first open
+    fs::create_symlink(archive, folder / "altro nome");
+
+    for (const fs::path& name : {archive, folder / "altro nome"}) {
+        CardFile second;
+        const IoResult refused = second.open(name);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_TRUE(refused.inUse);
+        EXPECT_NE(refused.reason.find("già aperto"), std::string::npos) << refused.reason;
+        EXPECT_FALSE(second.isOpen());
+    }
+    EXPECT_EQ(fs::file_size(archive), 0u);
+    ASSERT_TRUE(first.write(1, sampleCard())); // the holder is not disturbed
+    first.close();
+
+    CardFile later;
+    ASSERT_TRUE(later.open(archive));
+    DeadlineCard card;
+    ASSERT_TRUE(later.read(1, card));
+    EXPECT_EQ(card.fields, sampleCard().fields);
+}
+
+TEST(CardFile, aHolderKilledOutrightLeavesTheArchiveUnlockedAndAsItWas)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    writeFileBytes(archive, sampleCard().toRecord());
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        CardFile file;
+        const char opened = file.open(archive).ok ? 'y' : 'n';
+        [[maybe_unused]] const auto written = ::write(ready[1], &opened, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char opened = 0;
+    ASSERT_EQ(::read(ready[0], &opened, 1), 1);
+    EXPECT_EQ(opened, 'y');
+    CardFile file;
+    EXPECT_TRUE(file.open(archive).inUse);
+
+    ::kill(holder, SIGKILL);
+    int status = 0;
+    ::waitpid(holder, &status, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(file.open(archive)) << "the system drops the lock of a killed holder";
+    EXPECT_EQ(fileBytes(archive), sampleCard().toRecord());
+}
+
+// /dev/null takes every byte but cannot sync: the save must not be reported as done.
+TEST(CardFile, aWriteTheDiskDoesNotConfirmIsAFailedWrite)
+{
+    CardFile file;
+    ASSERT_TRUE(file.open("/dev/null"));
+    const IoResult result = file.write(1, sampleCard());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "Impossibile salvare l'archivio sul disco: il file non lo permette");
+    EXPECT_TRUE(file.isOpen());
 }

@@ -44,8 +44,9 @@ for f in "$autostart/Tempestina10.desktop" "$applications/Tempestina10.desktop";
     desktop-file-validate "$f" || fail "$f does not validate"
 done
 for f in "$autostart/Tempestina10.lnk" "$applications/Tempestina10.lnk"; do
-    lnkinfo "$f" 2>&1 | grep -qxF "	Local path			: $folder/Tempestina10" ||
-        fail "$f does not point at the installed program"
+    info=$(lnkinfo "$f" 2>&1)
+    grep -qxF "	Local path			: $folder/Tempestina10" <<<"$info" ||
+        fail "$f does not point at the installed program: $info"
 done
 
 # The user's data, and a binary of an older build: a reinstall replaces only the binary.

@@ -42,6 +42,15 @@ bool isUsableKind(std::filesystem::file_type type)
            type == std::filesystem::file_type::character;
 }
 
+// Not inherited by any process started from here ("e"), which would keep the lock alive.
+#ifdef _WIN32
+constexpr const char* kUpdate = "r+b";
+constexpr const char* kCreate = "w+bx";
+#else
+constexpr const char* kUpdate = "r+be";
+constexpr const char* kCreate = "w+bxe";
+#endif
+
 enum class Lock { Taken, HeldElsewhere, Unsupported };
 
 // On the open file itself, so the system drops it however the program ends (kill -9 too) and
@@ -82,6 +91,20 @@ bool syncToDisk(std::FILE* file)
 #endif
 }
 
+// A new archive's name lives in its folder: made durable at once, so that a save confirmed
+// later cannot be lost with the name. NTFS journals names itself.
+void syncFolderOf([[maybe_unused]] const std::filesystem::path& file)
+{
+#ifndef _WIN32
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
+    }
+#endif
+}
+
 } // namespace
 
 CardFile::~CardFile()
@@ -101,12 +124,14 @@ IoResult CardFile::open(const std::filesystem::path& path)
         return IoResult::failure("Impossibile aprire l'archivio: il nome non indica un file");
 
     errno = 0;
-    std::FILE* file = openFile(path, "r+b");
+    std::FILE* file = openFile(path, kUpdate);
     if (!file && errno == ENOENT) {
         // "x": create only when still missing, so a file made meanwhile is never truncated.
-        file = openFile(path, "w+bx");
-        if (!file && errno == EEXIST)
-            file = openFile(path, "r+b");
+        file = openFile(path, kCreate);
+        if (file)
+            syncFolderOf(path);
+        else if (errno == EEXIST)
+            file = openFile(path, kUpdate);
     }
     if (!file)
         return failureFromErrno("Impossibile aprire l'archivio", errno ? errno : EIO);

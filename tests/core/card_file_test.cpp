@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -326,6 +327,25 @@ TEST(CardFile, anOpenArchiveIsRefusedUnderAnyNameUntilItsHolderIsKilledAndStaysA
     ::close(ready[1]);
     EXPECT_TRUE(file.open(archive)) << "the system drops the lock of a killed holder";
     EXPECT_EQ(fileBytes(archive), sampleCard().toRecord());
+}
+
+TEST(CardFile, aProcessStartedWhileTheArchiveIsOpenDoesNotKeepItLocked)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    CardFile file;
+    ASSERT_TRUE(file.open(archive));
+    pid_t child = 0;
+    char sleep[] = "sleep";
+    char seconds[] = "30";
+    char* arguments[] = {sleep, seconds, nullptr};
+    ASSERT_EQ(::posix_spawnp(&child, "sleep", nullptr, nullptr, arguments, environ), 0);
+    file.close();
+
+    const IoResult reopened = file.open(archive);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_TRUE(reopened) << reopened.reason;
 }
 
 // /dev/null takes every byte but cannot sync: the save must not be reported as done.

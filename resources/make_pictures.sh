@@ -302,8 +302,8 @@ art 32 32 "$out/speaker32.png" none -stroke "$INK" -strokewidth 6 \
   -stroke "$GOLD" -strokewidth 7 -draw "stroke-linecap round $WAVES"
 
 # The program's icon: a calendar page with a golden bell on it.
-app_icon() { # SIZE OUT
-  art "$1" "$1" "$2" none -stroke "$INK" -strokewidth 6 \
+# The program's icon: a calendar page with a bell, drawn on a 128-pixel canvas.
+APP_ICON=(-stroke "$INK" -strokewidth 6 \
     -fill "$CREAM" -draw 'roundrectangle 8,16 112,116 10,10' \
     -fill "$SCARLET" -draw 'roundrectangle 8,16 112,44 10,10' -stroke none \
     -fill '#b08860' -draw 'rectangle 20,54 32,64 rectangle 40,54 52,64 rectangle 60,54 72,64 rectangle 80,54 92,64
@@ -311,9 +311,10 @@ app_icon() { # SIZE OUT
     -stroke "$INK" -strokewidth 5 -fill "$INK" \
     -draw 'roundrectangle 28,4 38,28 5,5 roundrectangle 82,4 92,28 5,5' \
     -fill "$GOLD" -draw 'path "M 88,62 C 70,62 66,78 66,92 L 66,102 L 58,112 L 118,112 L 110,102 L 110,92 C 110,78 106,62 88,62 Z"' \
-    -fill "$AMBER" -draw 'circle 88,118 88,124 circle 88,58 88,62'
-}
-app_icon 32 "$out/app32.png"
+    -fill "$AMBER" -draw 'circle 88,118 88,124 circle 88,58 88,62')
+art 32 32 "$out/app32.png" none "${APP_ICON[@]}"
+# The menus' icon is a file of the program folder, not a resource: the canvas itself.
+"${IM[@]}" -size 128x128 xc:none "${APP_ICON[@]}" "${PNG_OPTS[@]}" "PNG32:$here/Tempestina10.png"
 "${IM[@]}" "$out/app32.png" -filter Lanczos -resize 16x16 "${PNG_OPTS[@]}" "PNG32:$out/app16.png"
 
 # Copy: two sheets, one laid over the other.

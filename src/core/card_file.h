@@ -1,5 +1,6 @@
 #pragma once
-// The archive Archivio.DAT: fixed 3002-byte records, card n at (n - 1) * 3002.
+// The archive Archivio.DAT: fixed 3002-byte records, card n at (n - 1) * 3002. While open it
+// is locked, so a second copy of the program cannot keep a working copy of the same card.
 
 #include "core/deadline_card.h"
 #include "core/io_result.h"
@@ -14,12 +15,14 @@ public:
     CardFile& operator=(const CardFile&) = delete;
     virtual ~CardFile();
 
-    // Opens for reading and writing; a missing file is created empty.
+    // Opens for reading and writing and locks; a missing file is created empty. A file that
+    // another open archive holds gives a failure with inUse set, and is left as it was.
     IoResult open(const std::filesystem::path& path);
     // Card n (from 1); a card wholly or partly past the end reads as empty there. Virtual
     // so that a test can make it fail as a damaged disk does.
     virtual IoResult read(int cardNumber, DeadlineCard& card);
-    // Writes exactly one record and flushes it; other cards are untouched.
+    // Writes exactly one record and succeeds only once the disk holds it; other cards are
+    // untouched.
     IoResult write(int cardNumber, const DeadlineCard& card);
     void close();
     bool isOpen() const { return m_file != nullptr; }

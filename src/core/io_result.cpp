@@ -21,6 +21,8 @@ std::string describeErrno(int error)
         return "il percorso non è una cartella";
     case EIO:
         return "errore di lettura o scrittura sul disco";
+    case EINVAL:
+        return "il file non lo permette";
 #ifdef EDQUOT
     case EDQUOT:
         return "spazio disco esaurito";

@@ -58,6 +58,8 @@ std::string desktopEntryText(const DesktopEntry& entry)
     text += "Exec=" + escapeStringValue(quoteExecArgument(entry.program)) + "\n";
     if (!entry.workingDirectory.empty())
         text += "Path=" + escapeStringValue(entry.workingDirectory) + "\n";
+    if (!entry.icon.empty())
+        text += "Icon=" + escapeStringValue(entry.icon) + "\n";
     text += "Terminal=false\n";
     if (entry.autostart)
         text += "X-GNOME-Autostart-enabled=true\n";

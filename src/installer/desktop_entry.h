@@ -12,6 +12,7 @@ struct DesktopEntry {
     std::string program; // absolute path of the executable
     std::string workingDirectory;
     bool autostart = false;
+    std::string icon; // absolute path of a picture file; none when empty
 };
 
 // A string value as stored after "Key=": backslash, newline, tab and carriage return escaped.

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +160,11 @@ bool Form1::shortcutStep(SpecialFolder folder)
         request.link.showCommand = 1;
         request.desktopEntry = platformReadsDesktopEntries();
         request.autostart = folder == SpecialFolder::StartUp;
+        // The menus show the program's icon when the program folder holds one.
+        const QString icon =
+            QDir(programFolder()).absoluteFilePath(QStringLiteral("Tempestina10.png"));
+        if (request.desktopEntry && QFileInfo::exists(icon))
+            request.icon = icon.toStdString();
         failure = writeShortcut(platformSpecialFolder(folder), request);
     }
     if (!failure)

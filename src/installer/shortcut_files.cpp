@@ -88,8 +88,12 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
 
     if (request.desktopEntry) {
         const fs::path desktopFile = dir / fromUtf8(request.name + ".desktop");
-        const DesktopEntry entry{request.name, request.link.description, request.link.targetPath,
-                                 request.link.workingDirectory, request.autostart};
+        const DesktopEntry entry{request.name,
+                                 request.link.description,
+                                 request.link.targetPath,
+                                 request.link.workingDirectory,
+                                 request.autostart,
+                                 request.icon};
         if (const std::error_code e = replaceFile(desktopFile, desktopEntryText(entry)))
             return ShortcutFailure{toUtf8(desktopFile), false, italianReason(e)};
     }

@@ -13,6 +13,7 @@ struct ShortcutRequest {
     std::string name;          // file name without extension
     bool desktopEntry = false; // also write name + ".desktop"
     bool autostart = false;    // the entry is for the autostart folder
+    std::string icon;          // the entry's picture file, absolute; none when empty
 };
 
 struct ShortcutFailure {

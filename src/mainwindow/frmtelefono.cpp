@@ -99,6 +99,16 @@ bool frmTelefono::openArchive()
         CurrentCardNumber = 1;
         return true;
     }
+    if (opened.inUse) {
+        // This copy has read nothing yet and writes nothing: the one already open keeps the card.
+        m_platform.message(nullptr,
+                           QStringLiteral("Tempestina10 è già aperto sull'archivio %1 nella "
+                                          "cartella\r\n%2\r\n\r\nUsare la finestra già aperta: "
+                                          "questa copia sarà chiusa.")
+                               .arg(kArchiveName, QDir::toNativeSeparators(QDir::currentPath())),
+                           Platform::Icon::Warning);
+        return false;
+    }
     reportArchiveError(QStringLiteral("aprire"), opened.reason);
     return false;
 }

@@ -45,15 +45,6 @@ IoResult writeBytes(const std::filesystem::path& file, const std::string& bytes,
     return IoResult::success();
 }
 
-// An entry that holds a comma would come back as two entries: quote it, so that a rewrite
-// gives back what was read (a quoted entry of the file keeps its commas).
-std::string lineOf(const std::string& entry)
-{
-    if (entry.find(',') != std::string::npos && entry.find('"') == std::string::npos)
-        return '"' + entry + '"';
-    return entry;
-}
-
 } // namespace
 
 std::vector<std::string> parseEntries(std::string_view text)
@@ -99,6 +90,21 @@ std::vector<std::string> parseEntries(std::string_view text)
     return entries;
 }
 
+std::string formatEntries(const std::vector<std::string>& entries)
+{
+    std::string text;
+    for (const std::string& entry : entries) {
+        // A read entry never holds both a comma and a quote: a quoted one has no quote, an
+        // unquoted one no comma.
+        if (entry.find(',') != std::string::npos && entry.find('"') == std::string::npos)
+            text += '"' + entry + '"';
+        else
+            text += entry;
+        text += "\r\n";
+    }
+    return text;
+}
+
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries)
 {
     entries.clear();
@@ -139,11 +145,8 @@ IoResult removeEntry(const std::filesystem::path& file, std::string_view entry)
     if (IoResult read = readEntries(file, entries); !read)
         return read;
 
-    std::string text;
-    for (const std::string& kept : entries) {
-        if (kept != entry)
-            text += lineOf(kept) + "\r\n";
-    }
+    std::erase(entries, entry);
+    const std::string text = formatEntries(entries);
     // Write a sibling first and put it in place at the end: a failure halfway (a full disk)
     // leaves the old list whole.
     std::filesystem::path temporary = file;

@@ -14,14 +14,16 @@ namespace typesfile {
 // entry; an entry in double quotes loses its quotes and keeps its commas; an empty line is
 // an empty entry; a last line without a line end still counts; blanks are kept.
 std::vector<std::string> parseEntries(std::string_view text);
+// The file's text (UTF-8) for the entries: one per line, each ended by CR LF; an entry that
+// holds a comma is written in quotes, so that parseEntries gives back the same entries.
+std::string formatEntries(const std::vector<std::string>& entries);
 
 // A missing or empty file gives no entries and no error.
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries);
 // Appends the text and CR LF, creating the file when missing.
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry);
-// Rewrites the file, one entry per line, without every entry equal to the text; an entry that
-// holds a comma is written in quotes so that it reads back whole. The new list is written
-// beside the file and then put in its place, so a failure leaves the old list as it was.
+// Rewrites the file (formatEntries) without every entry equal to the text. The new list is
+// written beside the file and then put in its place, so a failure leaves the old list as it was.
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry);
 
 } // namespace typesfile

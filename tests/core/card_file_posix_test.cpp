@@ -1,5 +1,5 @@
-// Archive failures that only a POSIX system can bring about on purpose: file modes, /dev/full
-// and a file-size limit.
+// Archive failures that only a POSIX system can bring about on purpose: file modes, /dev/full,
+// /dev/null, a file-size limit, and a lock held by another process.
 
 #include "core/card_file.h"
 
@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -86,4 +88,71 @@ TEST(CardFile, refusedWriteLeavesTheArchiveAsItWas)
     EXPECT_TRUE(rewrite.ok) << rewrite.reason;
     file.close();
     EXPECT_EQ(fileBytes(archive), original);
+}
+
+// The holder is another process, as a second copy of the program would find it.
+TEST(CardFile, anOpenArchiveIsRefusedUnderAnyNameUntilItsHolderIsKilledAndStaysAsItWas)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    writeFileBytes(archive, sampleCard().toRecord());
+    fs::create_symlink(archive, folder / "altro nome");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        CardFile file;
+        const char opened = file.open(archive).ok ? 'y' : 'n';
+        [[maybe_unused]] const auto written = ::write(ready[1], &opened, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char opened = 0;
+    ASSERT_EQ(::read(ready[0], &opened, 1), 1);
+    EXPECT_EQ(opened, 'y');
+    CardFile file;
+    for (const fs::path& name : {archive, folder / "altro nome"}) {
+        const IoResult refused = file.open(name);
+        EXPECT_TRUE(refused.inUse);
+        EXPECT_NE(refused.reason.find("già aperto"), std::string::npos) << refused.reason;
+        EXPECT_FALSE(file.isOpen());
+    }
+
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(file.open(archive)) << "the system drops the lock of a killed holder";
+    EXPECT_EQ(fileBytes(archive), sampleCard().toRecord());
+}
+
+TEST(CardFile, aProcessStartedWhileTheArchiveIsOpenDoesNotKeepItLocked)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    CardFile file;
+    ASSERT_TRUE(file.open(archive));
+    pid_t child = 0;
+    char sleep[] = "sleep";
+    char seconds[] = "30";
+    char* arguments[] = {sleep, seconds, nullptr};
+    ASSERT_EQ(::posix_spawnp(&child, "sleep", nullptr, nullptr, arguments, environ), 0);
+    file.close();
+
+    const IoResult reopened = file.open(archive);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_TRUE(reopened) << reopened.reason;
+}
+
+// /dev/null takes every byte but cannot sync: the save must not be reported as done.
+TEST(CardFile, aWriteTheDiskDoesNotConfirmIsAFailedWrite)
+{
+    CardFile file;
+    ASSERT_TRUE(file.open("/dev/null"));
+    const IoResult result = file.write(1, sampleCard());
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "Impossibile salvare l'archivio sul disco: il file non lo permette");
+    EXPECT_TRUE(file.isOpen());
 }

@@ -81,7 +81,7 @@ const std::string kAwkward = "/home/anna/Il mio \"posto\" $HOME 100% `sì`\\ok/T
 
 TEST(DesktopEntry, exactTextOfAPlainEntry)
 {
-    const DesktopEntry entry{"Tempestina10", "Coll", "/opt/t/Tempestina10", "/opt/t", false};
+    const DesktopEntry entry{"Tempestina10", "Coll", "/opt/t/Tempestina10", "/opt/t", false, ""};
     EXPECT_EQ(desktopEntryText(entry), "[Desktop Entry]\n"
                                        "Type=Application\n"
                                        "Name=Tempestina10\n"
@@ -93,16 +93,22 @@ TEST(DesktopEntry, exactTextOfAPlainEntry)
     autostart.autostart = true;
     EXPECT_EQ(desktopEntryText(autostart).substr(desktopEntryText(entry).size()),
               "X-GNOME-Autostart-enabled=true\n");
+    DesktopEntry withIcon = entry;
+    withIcon.icon = "/opt/t/Tempestina10.png";
+    EXPECT_EQ(lineOf(desktopEntryText(withIcon), "Icon"), "/opt/t/Tempestina10.png");
 }
 
 TEST(DesktopEntry, execQuotesBlanksQuotesDollarsPercentsAndBackslashes)
 {
-    const DesktopEntry entry{"Tempestina10", "Coll", kAwkward, "/home/anna/Il mio \\ posto", true};
+    const DesktopEntry entry{"Tempestina10", "Coll",
+                             kAwkward,       "/home/anna/Il mio \\ posto",
+                             true,           "/home/anna/Il mio \\ posto/Tempestina10.png"};
     const std::string text = desktopEntryText(entry);
     EXPECT_EQ(lineOf(text, "Exec"),
               R"("/home/anna/Il mio \\"posto\\" \\$HOME 100%% \\`sì\\`\\\\ok/Tempestina10")");
     EXPECT_EQ(readQuotedExec(lineOf(text, "Exec")), kAwkward);
     EXPECT_EQ(lineOf(text, "Path"), R"(/home/anna/Il mio \\ posto)") << "Path is not quoted";
+    EXPECT_EQ(lineOf(text, "Icon"), R"(/home/anna/Il mio \\ posto/Tempestina10.png)");
 
     const CommandResult checked = validate(text);
     EXPECT_EQ(checked.status, 0) << checked.output;
@@ -113,7 +119,7 @@ TEST(DesktopEntry, validatorRejectsWhatTheQuotingPrevents)
 {
     // The same entry with the program written raw: the validator must notice, or the check
     // above would prove nothing.
-    const DesktopEntry entry{"Tempestina10", "Coll", kAwkward, "/tmp", false};
+    const DesktopEntry entry{"Tempestina10", "Coll", kAwkward, "/tmp", false, ""};
     std::string raw = desktopEntryText(entry);
     const std::string exec = lineOf(raw, "Exec");
     raw.replace(raw.find(exec), exec.size(), kAwkward);
@@ -124,11 +130,11 @@ TEST(DesktopEntry, stringValuesEscapeControlCharacters)
 {
     EXPECT_EQ(escapeStringValue("a\\b\nc\td\re"), "a\\\\b\\nc\\td\\re");
     EXPECT_EQ(quoteExecArgument(""), "\"\"");
-    const DesktopEntry entry{"Tempestina10", "riga uno\nriga due", "/opt/t/T", "/opt/t", false};
+    const DesktopEntry entry{"Tempestina10", "riga uno\nriga due", "/opt/t/T", "/opt/t", false, ""};
     const std::string text = desktopEntryText(entry);
     EXPECT_EQ(lineOf(text, "Comment"), "riga uno\\nriga due");
     EXPECT_EQ(validate(text).status, 0) << validate(text).output;
 
-    const DesktopEntry noComment{"Tempestina10", "", "/opt/t/T", "/opt/t", false};
+    const DesktopEntry noComment{"Tempestina10", "", "/opt/t/T", "/opt/t", false, ""};
     EXPECT_EQ(desktopEntryText(noComment).find("Comment="), std::string::npos);
 }

@@ -68,7 +68,7 @@ TEST(ShortcutFiles, missingFoldersAreCreatedAndOldFilesReplaced)
     EXPECT_EQ(readText(folder / "Tempestina10.lnk"), lnkText(request));
     EXPECT_EQ(readText(folder / "Tempestina10.desktop"),
               desktopEntryText(
-                  DesktopEntry{"Tempestina10", "Coll", "/opt/t/Tempestina10", "/opt/t", true}));
+                  DesktopEntry{"Tempestina10", "Coll", "/opt/t/Tempestina10", "/opt/t", true, ""}));
 
     writeText(folder / "Tempestina10.lnk", "vecchio collegamento, più lungo del nuovo? no");
     writeText(folder / "Tempestina10.desktop", std::string(5000, 'x'));

@@ -268,6 +268,7 @@ private slots:
                  qPrintable(text));
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
         QVERIFY(platform.modalWindows.isEmpty());
+        QCOMPARE(w.stopReason(), frmTelefono::Stop::ArchiveError);
         QVERIFY(QDir(m_work.path()).rmdir("Archivio.DAT"));
     }
 
@@ -300,6 +301,36 @@ private slots:
         QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
         QVERIFY(platform.modalWindows.isEmpty()); // no notices, no Form1
         QCOMPARE(readBytes(archive()), before);
+    }
+
+    void aSecondCopyOnTheSameArchiveIsToldAndEndsWhileTheFirstKeepsItsEdit()
+    {
+        auto first = startWith(cardWith({{2, {"01/01/99", "prima", "x"}}}), QDate(2005, 3, 10));
+        QVERIFY(first->ok);
+        const QByteArray before = readBytes(archive());
+
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        {
+            frmTelefono second(platform);
+            QVERIFY(!second.start());
+            QCOMPARE(second.stopReason(), frmTelefono::Stop::ArchiveError);
+        }
+        QCOMPARE(platform.messages.size(), std::size_t(1));
+        const QString text = platform.messages[0].text;
+        QVERIFY2(text.contains("già aperto") && text.contains("Archivio.DAT") &&
+                     text.contains(QDir::toNativeSeparators(m_work.path())),
+                 qPrintable(text));
+        QCOMPARE(platform.messages[0].icon, Platform::Icon::Warning);
+        QVERIFY(platform.modalWindows.isEmpty());
+        QCOMPARE(readBytes(archive()), before);
+
+        first->window->show();
+        first->window->ui.R2->selectAll();
+        QTest::keyClicks(first->window->ui.R2, "seconda");
+        QTest::mouseClick(first->window->ui.cmdEsci, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(cardOf(readBytes(archive())).fields[11]),
+                 QString("seconda"));
     }
 
 #ifdef Q_OS_UNIX
@@ -335,6 +366,28 @@ private slots:
         QCOMPARE(platform.quits, 1);
         QCOMPARE(QString::fromStdString(cardOf(readBytes(archive())).fields[12]),
                  QString("da non perdere"));
+    }
+
+    void aSaveTheDiskDoesNotConfirmIsAFailedSave()
+    {
+        // /dev/null takes the card's bytes but refuses to sync them.
+        QVERIFY(QFile::link("/dev/null", archive()));
+        FakePlatform platform;
+        platform.folder = m_program.path();
+        frmTelefono w(platform);
+        QVERIFY(w.start());
+        w.show();
+        QTest::keyClicks(w.ui.R3, "da non perdere");
+        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QVERIFY(!w.close());
+        QCOMPARE(platform.quits, 0);
+        QCOMPARE(platform.messages.size(), std::size_t(2));
+        QVERIFY(platform.messages[0].text.contains("NON sono state salvate"));
+        QVERIFY2(platform.messages[0].text.contains("sul disco"),
+                 qPrintable(platform.messages[0].text));
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.ui.R3->text(), QString("da non perdere"));
+        QVERIFY(QFile::remove(archive()));
     }
 #endif
 

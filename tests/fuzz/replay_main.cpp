@@ -1,0 +1,40 @@
+// Runs a fuzzer's inputs once each, without libFuzzer: the seed corpus as an ordinary test.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char* argv[])
+{
+    std::vector<std::filesystem::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        if (std::filesystem::is_directory(argv[i])) {
+            for (const auto& entry : std::filesystem::directory_iterator(argv[i]))
+                inputs.push_back(entry.path());
+        } else {
+            inputs.emplace_back(argv[i]);
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    for (const auto& input : inputs) {
+        std::ifstream in(input, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", input.c_str());
+            return 1;
+        }
+        const std::string bytes{std::istreambuf_iterator<char>(in),
+                                std::istreambuf_iterator<char>()};
+        std::printf("%s (%zu bytes)\n", input.filename().c_str(), bytes.size());
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::printf("%zu inputs replayed\n", inputs.size());
+    return inputs.empty() ? 1 : 0;
+}

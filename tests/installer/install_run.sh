@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# ./tempestina install, a reinstall and uninstall with a fresh profile: the program folder under
+# the XDG data folder, shortcuts that point into it with its icon, the user's Archivio.DAT and
+# lista.txt kept through all of it, and nothing written outside the temporary home.
+# usage: install_run.sh <build/dist> <source folder>
+set -uo pipefail
+
+dist=${1:?program folder of the build}
+source=${2:?source folder}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# The XDG folders unset: their defaults under the home are what a person gets.
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+export HOME="$work/casa di prova" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+folder="$HOME/.local/share/Tempestina10"
+autostart="$HOME/.config/autostart"
+applications="$HOME/.local/share/applications"
+shortcuts=("$autostart/Tempestina10.lnk" "$autostart/Tempestina10.desktop"
+           "$applications/Tempestina10.lnk" "$applications/Tempestina10.desktop")
+program=(Tempestina10 Pontilo tel.wav appu.wav imp.wav calend.wav diffusori.wav Tempestina10.png)
+
+install() {
+    "$source/tempestina" install --no-build >"$work/out" 2>&1 || fail "$1: install failed: $(cat "$work/out")"
+}
+
+install "first install"
+for f in "${program[@]}"; do
+    cmp -s "$dist/$f" "$folder/$f" || fail "first install: $f is not the built one"
+done
+cmp -s "$source/resources/lista.txt" "$folder/lista.txt" || fail "first install: no starting lista.txt"
+[ -x "$folder/Tempestina10" ] || fail "first install: Tempestina10 is not executable"
+grep -qF "$folder/Archivio.DAT" "$work/out" || fail "install does not say where the deadlines are"
+for f in "$autostart/Tempestina10.desktop" "$applications/Tempestina10.desktop"; do
+    grep -qxF "Exec=\"$folder/Tempestina10\"" "$f" || fail "$f: Exec is not the installed program"
+    grep -qxF "Path=$folder" "$f" || fail "$f: working folder is not the program folder"
+    grep -qxF "Icon=$folder/Tempestina10.png" "$f" || fail "$f: no icon in the program folder"
+    desktop-file-validate "$f" || fail "$f does not validate"
+done
+for f in "$autostart/Tempestina10.lnk" "$applications/Tempestina10.lnk"; do
+    info=$(lnkinfo "$f" 2>&1)
+    grep -qxF "	Local path			: $folder/Tempestina10" <<<"$info" ||
+        fail "$f does not point at the installed program: $info"
+done
+
+# The user's data, and a binary of an older build: a reinstall replaces only the binary.
+printf 'scheda' >"$folder/Archivio.DAT"
+printf 'Mio tipo\r\n' >"$folder/lista.txt"
+printf 'vecchio' >"$folder/Tempestina10"
+install "reinstall"
+cmp -s "$dist/Tempestina10" "$folder/Tempestina10" || fail "reinstall: the binary was not replaced"
+[ "$(cat "$folder/Archivio.DAT")" = scheda ] || fail "reinstall touched Archivio.DAT"
+[ "$(cat "$folder/lista.txt")" = $'Mio tipo\r' ] || fail "reinstall touched lista.txt"
+
+"$source/tempestina" uninstall >"$work/out" 2>&1 || fail "uninstall failed: $(cat "$work/out")"
+for f in "${program[@]}"; do
+    [ ! -e "$folder/$f" ] || fail "uninstall left $f"
+done
+for f in "${shortcuts[@]}"; do
+    [ ! -e "$f" ] || fail "uninstall left $f"
+done
+[ "$(cat "$folder/Archivio.DAT")" = scheda ] || fail "uninstall touched Archivio.DAT"
+[ -e "$folder/lista.txt" ] || fail "uninstall removed lista.txt"
+for f in Archivio.DAT lista.txt; do
+    grep -qF "$folder/$f" "$work/out" || fail "uninstall does not say where $f is"
+done
+
+# Without data left, nothing of the program stays.
+rm "$folder/Archivio.DAT" "$folder/lista.txt"
+install "install again"
+rm "$folder/lista.txt"
+"$source/tempestina" uninstall >/dev/null 2>&1 || fail "second uninstall failed"
+[ ! -e "$folder" ] || fail "an empty program folder was left"
+
+# All that was written lies under the temporary home: the shortcut folders and nothing else.
+stray=$(find "$HOME" -mindepth 1 -not -path "$HOME/.local*" -not -path "$HOME/.config*" \
+        -not -path "$HOME/.cache*")
+[ -z "$stray" ] || fail "written outside the program and shortcut folders: $stray"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s)" >&2
+    exit 1
+fi
+echo "install_run: all checks passed"

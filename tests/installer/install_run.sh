@@ -7,13 +7,7 @@ set -uo pipefail
 
 dist=${1:?program folder of the build}
 source=${2:?source folder}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/../support/checks.sh"
 
 # The XDG folders unset: their defaults under the home are what a person gets.
 unset XDG_DATA_HOME XDG_CONFIG_HOME
@@ -83,8 +77,4 @@ stray=$(find "$HOME" -mindepth 1 -not -path "$HOME/.local*" -not -path "$HOME/.c
         -not -path "$HOME/.cache*")
 [ -z "$stray" ] || fail "written outside the program and shortcut folders: $stray"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)" >&2
-    exit 1
-fi
-echo "install_run: all checks passed"
+finishChecks "install_run: all checks passed"

@@ -7,13 +7,7 @@
 set -uo pipefail
 
 dist=${1:?program folder}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/../support/checks.sh"
 
 # A folder with a blank and an accented letter, and no Tempestina10 in it: the installer does not
 # check that the main program exists.
@@ -140,8 +134,4 @@ done
 leftovers=$(find "$autostart" "$applications" -type f ! -name 'Tempestina10.lnk' ! -name 'Tempestina10.desktop')
 [ -z "$leftovers" ] || fail "files left behind: $leftovers"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)" >&2
-    exit 1
-fi
-echo "pontilo_run: all checks passed"
+finishChecks "pontilo_run: all checks passed"

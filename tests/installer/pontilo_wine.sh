@@ -8,13 +8,7 @@ set -uo pipefail
 zip=$1 reader=$2
 shift 2
 wine=("$@")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+source "$(dirname "$0")/../support/checks.sh"
 
 folder="$work/cartella di prova è"
 mkdir "$work/unzipped"
@@ -58,8 +52,4 @@ and not
 $expected"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)" >&2
-    exit 1
-fi
-echo "PASS: both shortcuts written by Pontilo.exe, read back by the shell"
+finishChecks "PASS: both shortcuts written by Pontilo.exe, read back by the shell"

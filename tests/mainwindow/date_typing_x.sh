@@ -21,18 +21,7 @@ fail() {
 }
 [ -x "$program" ] || fail "no program at $program"
 
-waitWindow() { # name -> window id
-    local id
-    for _ in $(seq 1 100); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-clickIn() { # window x y
-    xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3
-}
+source "$(dirname "$0")/../support/x_windows.sh"
 
 cd "$work" || fail "no working folder"
 "$program" >"$work/out.log" 2>&1 &

@@ -26,18 +26,8 @@ fail() {
 }
 [ -f "$portable/Tempestina10.exe" ] || fail "no Tempestina10.exe in $portable"
 
-waitWindow() { # name -> window id
-    local id
-    for _ in $(seq 1 300); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-clickIn() { # window x y
-    xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3
-}
+source "$(dirname "$0")/../support/x_windows.sh"
+waitTenths=300
 
 # Starts a program in folder $1 (named $2 in messages) and goes on from Form1 to the main
 # window, whose id it leaves in $main.

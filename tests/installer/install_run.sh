@@ -18,7 +18,7 @@ autostart="$HOME/.config/autostart"
 applications="$HOME/.local/share/applications"
 shortcuts=("$autostart/Tempestina10.lnk" "$autostart/Tempestina10.desktop"
            "$applications/Tempestina10.lnk" "$applications/Tempestina10.desktop")
-program=(Tempestina10 Pontilo tel.wav appu.wav imp.wav calend.wav diffusori.wav Tempestina10.png)
+program=(Tempestina10 Pontilo libt10sound.so tel.wav appu.wav imp.wav calend.wav diffusori.wav Tempestina10.png)
 
 install() {
     "$source/tempestina" install --no-build >"$work/out" 2>&1 || fail "$1: install failed: $(cat "$work/out")"

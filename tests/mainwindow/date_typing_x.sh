@@ -17,6 +17,8 @@ trap finish EXIT
 fail() {
     echo "FAIL: $*"
     import -window root "/tmp/date_typing_x_fail.png" 2>/dev/null && echo "screen: /tmp/date_typing_x_fail.png"
+    echo "The program said:"
+    cat "$work/out.log" 2>/dev/null
     exit 1
 }
 [ -x "$program" ] || fail "no program at $program"

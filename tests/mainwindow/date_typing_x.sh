@@ -6,6 +6,7 @@
 set -u
 program="$1/Tempestina10"
 work=$(mktemp -d)
+ulimit -c unlimited 2>/dev/null
 export XDG_RUNTIME_DIR=$(mktemp -d)
 chmod 700 "$XDG_RUNTIME_DIR"
 pid=
@@ -19,6 +20,11 @@ fail() {
     import -window root "/tmp/date_typing_x_fail.png" 2>/dev/null && echo "screen: /tmp/date_typing_x_fail.png"
     echo "The program said:"
     cat "$work/out.log" 2>/dev/null
+    # A program that crashed left its core in the working folder: where it stopped.
+    local core
+    for core in "$work"/core*; do
+        [ -f "$core" ] && gdb -batch -ex "thread apply all bt 20" "$program" "$core" 2>/dev/null | tail -60
+    done
     exit 1
 }
 [ -x "$program" ] || fail "no program at $program"

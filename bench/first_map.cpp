@@ -26,35 +26,38 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kGiveUp = std::chrono::seconds(30);
 
-long residentKb(pid_t pid)
+// The text of /proc/PID/NAME; empty once the process has gone.
+std::string procText(pid_t pid, const char* name)
 {
-    const std::string path = "/proc/" + std::to_string(pid) + "/status";
+    const std::string path = "/proc/" + std::to_string(pid) + "/" + name;
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (!file)
-        return -1;
-    char line[256];
-    long kb = -1;
-    while (std::fgets(line, sizeof line, file)) {
-        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1)
-            break;
-    }
+        return {};
+    std::string text;
+    char block[1024];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0)
+        text.append(block, got);
     std::fclose(file);
+    return text;
+}
+
+long residentKb(pid_t pid)
+{
+    const std::string status = procText(pid, "status");
+    const std::size_t at = status.find("VmRSS:");
+    long kb = -1;
+    if (at == std::string::npos || std::sscanf(status.c_str() + at, "VmRSS: %ld kB", &kb) != 1)
+        return -1;
     return kb;
 }
 
 // The processor time the program has used so far (user and system), in milliseconds.
 double cpuMs(pid_t pid)
 {
-    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file)
-        return -1;
-    char text[1024];
-    const std::size_t got = std::fread(text, 1, sizeof text - 1, file);
-    std::fclose(file);
-    text[got] = 0;
+    const std::string text = procText(pid, "stat");
     // The fields after the command name, which may hold blanks, start after its ")".
-    const char* rest = std::strrchr(text, ')');
+    const char* rest = std::strrchr(text.c_str(), ')');
     unsigned long user = 0, system = 0;
     if (!rest || std::sscanf(rest + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lu %lu", &user,
                              &system) != 2)

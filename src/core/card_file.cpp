@@ -51,6 +51,13 @@ constexpr const char* kUpdate = "r+be";
 constexpr const char* kCreate = "w+bxe";
 #endif
 
+#ifdef _WIN32
+HANDLE osHandle(std::FILE* file)
+{
+    return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+}
+#endif
+
 enum class Lock { Taken, HeldElsewhere, Unsupported };
 
 // On the open file itself, so the system drops it however the program ends (kill -9 too) and
@@ -60,10 +67,10 @@ Lock lockArchive(std::FILE* file)
 #ifdef _WIN32
     // Windows locks are mandatory: one byte far past any card keeps the cards readable by
     // others (a backup), while a second copy still finds the lock.
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
     OVERLAPPED at{};
     at.OffsetHigh = 0x40000000;
-    if (LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+    if (LockFileEx(osHandle(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                   &at))
         return Lock::Taken;
     return GetLastError() == ERROR_LOCK_VIOLATION ? Lock::HeldElsewhere : Lock::Unsupported;
 #else
@@ -82,7 +89,7 @@ Lock lockArchive(std::FILE* file)
 bool syncToDisk(std::FILE* file)
 {
 #ifdef _WIN32
-    if (FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))))
+    if (FlushFileBuffers(osHandle(file)))
         return true;
     errno = EIO;
     return false;

@@ -28,6 +28,12 @@ std::filesystem::path localPath(const QString& path)
     return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
 }
 
+// The archive lives in the working folder the program was started in.
+QString archiveFolder()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
 } // namespace
 
 frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile, QWidget* parent)
@@ -93,8 +99,7 @@ void frmTelefono::fillTypeCombos()
 
 bool frmTelefono::openArchive()
 {
-    const IoResult opened =
-        m_cardFile->open(localPath(QDir(QDir::currentPath()).filePath(kArchiveName)));
+    const IoResult opened = m_cardFile->open(localPath(QDir::current().filePath(kArchiveName)));
     if (opened) {
         CurrentCardNumber = 1;
         return true;
@@ -105,7 +110,7 @@ bool frmTelefono::openArchive()
                            QStringLiteral("Tempestina10 è già aperto sull'archivio %1 nella "
                                           "cartella\r\n%2\r\n\r\nUsare la finestra già aperta: "
                                           "questa copia sarà chiusa.")
-                               .arg(kArchiveName, QDir::toNativeSeparators(QDir::currentPath())),
+                               .arg(kArchiveName, archiveFolder()),
                            Platform::Icon::Warning);
         return false;
     }
@@ -129,12 +134,12 @@ bool frmTelefono::MostraRecordCorrente()
 
 void frmTelefono::reportArchiveError(const QString& failed, const std::string& reason)
 {
-    m_platform.message(nullptr,
-                       QStringLiteral("Impossibile %1 l'archivio %2 nella cartella\r\n%3\r\n"
-                                      "Motivo: %4\r\n\r\nIl programma sarà chiuso.")
-                           .arg(failed, kArchiveName, QDir::toNativeSeparators(QDir::currentPath()),
-                                QString::fromStdString(reason)),
-                       Platform::Icon::Warning);
+    m_platform.message(
+        nullptr,
+        QStringLiteral("Impossibile %1 l'archivio %2 nella cartella\r\n%3\r\n"
+                       "Motivo: %4\r\n\r\nIl programma sarà chiuso.")
+            .arg(failed, kArchiveName, archiveFolder(), QString::fromStdString(reason)),
+        Platform::Icon::Warning);
 }
 
 bool frmTelefono::SalvaRecordCorrente()

@@ -4,8 +4,8 @@
 
 #include "core/deadline_card.h"
 #include "core/io_result.h"
+#include "core/os_file.h"
 
-#include <cstdio>
 #include <filesystem>
 
 class CardFile {
@@ -25,8 +25,8 @@ public:
     // untouched.
     IoResult write(int cardNumber, const DeadlineCard& card);
     void close();
-    bool isOpen() const { return m_file != nullptr; }
+    bool isOpen() const { return m_file.isOpen(); }
 
 private:
-    std::FILE* m_file = nullptr;
+    OsFile m_file;
 };

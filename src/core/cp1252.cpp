@@ -1,5 +1,7 @@
 #include "core/cp1252.h"
 
+#include "core/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -35,50 +37,6 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
-constexpr char32_t kInvalid = 0xFFFFFFFF;
-
-// Decodes one UTF-8 sequence at text[pos] and advances pos. A malformed sequence yields
-// kInvalid and consumes its lead byte and the continuation bytes that were valid, so
-// that it stands for one code point.
-char32_t nextCodePoint(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-
-    int length = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return kInvalid;
-    }
-
-    for (int i = 1; i < length; ++i) {
-        if (pos >= text.size())
-            return kInvalid;
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80)
-            return kInvalid;
-        cp = (cp << 6) | (next & 0x3F);
-        ++pos;
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return kInvalid;
-    return cp;
-}
-
 // The byte for a code point, or -1 when the code page has none.
 int byteOf(char32_t cp)
 {
@@ -110,8 +68,8 @@ std::string encode(std::string_view utf8)
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const char32_t cp = nextCodePoint(utf8, pos);
-        const int byte = cp == kInvalid ? -1 : byteOf(cp);
+        const char32_t cp = utf8::next(utf8, pos);
+        const int byte = cp == utf8::kInvalid ? -1 : byteOf(cp);
         out += byte < 0 ? '?' : static_cast<char>(byte);
     }
     return out;
@@ -121,8 +79,8 @@ bool representable(std::string_view utf8)
 {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const char32_t cp = nextCodePoint(utf8, pos);
-        if (cp == kInvalid || byteOf(cp) < 0)
+        const char32_t cp = utf8::next(utf8, pos);
+        if (cp == utf8::kInvalid || byteOf(cp) < 0)
             return false;
     }
     return true;

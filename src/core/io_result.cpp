@@ -31,20 +31,3 @@ std::string describeErrno(int error)
         return std::string("errore di sistema: ") + std::strerror(error);
     }
 }
-
-std::FILE* openFile(const std::filesystem::path& path, const char* mode)
-{
-#ifdef _WIN32
-    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
-    std::FILE* file = _wfopen(path.c_str(), wideMode.c_str());
-#else
-    std::FILE* file = std::fopen(path.c_str(), mode);
-#endif
-    // Windows' C library calls a folder in the file's place a refused access.
-    if (file == nullptr && errno == EACCES) {
-        std::error_code ignored;
-        const bool folder = std::filesystem::is_directory(path, ignored);
-        errno = folder ? EISDIR : EACCES;
-    }
-    return file;
-}

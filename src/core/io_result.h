@@ -1,8 +1,6 @@
 #pragma once
 // Outcome of a file operation: success, or failure with a reason a user can read.
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 struct IoResult {
@@ -18,7 +16,3 @@ struct IoResult {
 
 // Italian text for a C library error number (errno), for messages to the user.
 std::string describeErrno(int error);
-
-// std::fopen for any path: on Windows through the wide-character call, so that folder
-// names outside the ANSI code page work too.
-std::FILE* openFile(const std::filesystem::path& path, const char* mode);

@@ -2,9 +2,9 @@
 
 #include "desktop_entry.h"
 
-#include <cerrno>
+#include "core/os_file.h"
+
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 #include <vector>
 
@@ -23,39 +23,28 @@ std::string toUtf8(const fs::path& p)
     return std::string(reinterpret_cast<const char*>(s.data()), s.size());
 }
 
-std::error_code lastError()
-{
-    const int error = errno;
-    return error != 0 ? std::error_code(error, std::generic_category())
-                      : std::make_error_code(std::errc::io_error);
-}
-
 // Written beside the file and renamed over it, so a reader never sees half a shortcut.
-std::error_code replaceFile(const fs::path& file, const std::string& bytes)
+std::error_code writeAndReplace(const fs::path& file, const std::string& bytes)
 {
     fs::path temporary = file;
     temporary += ".tmp";
-    errno = 0;
+    int error = 0;
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return lastError();
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const std::error_code error = lastError();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return error;
-        }
+        OsFile out;
+        error = out.open(temporary, OsFile::Mode::Replace);
+        if (error == 0)
+            error = out.writeAt(0, bytes);
+        if (error == 0)
+            error = out.sync();
     }
-    std::error_code error;
-    fs::rename(temporary, file, error);
+    if (error == 0)
+        error = replaceFile(temporary, file);
     if (error) {
         std::error_code ignored;
-        fs::remove(temporary, ignored);
+        if (fs::is_regular_file(fs::symlink_status(temporary, ignored)))
+            fs::remove(temporary, ignored);
     }
-    return error;
+    return error ? std::error_code(error, std::generic_category()) : std::error_code();
 }
 
 } // namespace
@@ -83,7 +72,7 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
     } catch (const std::length_error&) {
         return ShortcutFailure{toUtf8(lnkFile), false, "un testo del collegamento è troppo lungo"};
     }
-    if (const std::error_code e = replaceFile(lnkFile, lnkBytes))
+    if (const std::error_code e = writeAndReplace(lnkFile, lnkBytes))
         return ShortcutFailure{toUtf8(lnkFile), false, italianReason(e)};
 
     if (request.desktopEntry) {
@@ -94,7 +83,7 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
                                  request.link.workingDirectory,
                                  request.autostart,
                                  request.icon};
-        if (const std::error_code e = replaceFile(desktopFile, desktopEntryText(entry)))
+        if (const std::error_code e = writeAndReplace(desktopFile, desktopEntryText(entry)))
             return ShortcutFailure{toUtf8(desktopFile), false, italianReason(e)};
     }
     return std::nullopt;

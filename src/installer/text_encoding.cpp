@@ -1,49 +1,11 @@
 #include "text_encoding.h"
 
+#include "core/utf8.h"
+
 #include <array>
 #include <cstdint>
 
 namespace {
-
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes one code point starting at pos and moves pos past it.
-char32_t decodeOne(std::string_view s, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    char32_t minimum = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-        minimum = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-        minimum = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-        minimum = 0x10000;
-    } else {
-        return kReplacement;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size())
-            return kReplacement;
-        const auto next = static_cast<unsigned char>(s[pos]);
-        if ((next & 0xC0) != 0x80)
-            return kReplacement; // the byte starts the next character, so it is not consumed
-        cp = (cp << 6) | (next & 0x3F);
-        ++pos;
-    }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return kReplacement;
-    return cp;
-}
 
 // Windows-1252 bytes 0x80..0x9F; 0 where the code page has no character.
 constexpr std::array<char16_t, 32> kHighControls = {
@@ -59,7 +21,8 @@ std::u16string utf8ToUtf16(std::string_view utf8)
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
-        const char32_t cp = decodeOne(utf8, pos);
+        const char32_t decoded = utf8::next(utf8, pos);
+        const char32_t cp = decoded == utf8::kInvalid ? 0xFFFD : decoded;
         if (cp >= 0x10000) {
             const char32_t v = cp - 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (v >> 10)));

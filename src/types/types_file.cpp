@@ -1,9 +1,9 @@
 #include "types/types_file.h"
 
 #include "core/cp1252.h"
+#include "core/os_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <system_error>
 
 namespace typesfile {
@@ -25,24 +25,15 @@ IoResult failure(const char* what, const std::filesystem::path& file, int error)
                              describeErrno(error ? error : EIO));
 }
 
-// Writes the whole content into the file, replacing or appending; reports any failure under
-// the name the user knows.
-IoResult writeBytes(const std::filesystem::path& file, const std::string& bytes, const char* mode,
-                    const std::filesystem::path& shownAs)
+// Writes the whole content and waits until the disk holds it: 0 or an errno value.
+int writeDurably(const std::filesystem::path& file, const std::string& bytes, OsFile::Mode mode)
 {
-    const char* what = "Impossibile scrivere";
-    errno = 0;
-    std::FILE* out = openFile(file, mode);
-    if (!out)
-        return failure(what, shownAs, errno);
-    errno = 0;
-    const bool written =
-        std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;
-    const int error = errno;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed)
-        return failure(what, shownAs, error ? error : errno);
-    return IoResult::success();
+    OsFile out;
+    if (const int error = out.open(file, mode))
+        return error;
+    if (const int error = out.writeAt(0, bytes))
+        return error;
+    return out.sync();
 }
 
 } // namespace
@@ -115,19 +106,12 @@ IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>
     if (std::filesystem::is_directory(status))
         return failure("Impossibile leggere", file, EISDIR);
 
-    errno = 0;
-    std::FILE* in = openFile(file, "rb");
-    if (!in)
-        return failure("Impossibile leggere", file, errno);
+    OsFile in;
     std::string bytes;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        bytes.append(buffer, got);
-    const int error = errno;
-    const bool bad = std::ferror(in) != 0;
-    std::fclose(in);
-    if (bad)
+    int error = in.open(file, OsFile::Mode::ReadOnly);
+    if (error == 0)
+        error = in.readAll(bytes);
+    if (error)
         return failure("Impossibile leggere", file, error);
 
     entries = parseEntries(cp1252::decode(bytes));
@@ -136,7 +120,14 @@ IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>
 
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry)
 {
-    return writeBytes(file, cp1252::encode(entry) + "\r\n", "ab", file);
+    std::error_code ignored;
+    const bool made = !std::filesystem::exists(file, ignored);
+    int error = writeDurably(file, cp1252::encode(entry) + "\r\n", OsFile::Mode::Append);
+    if (error == 0 && made)
+        error = syncFolderOf(file);
+    if (error)
+        return failure("Impossibile scrivere", file, error);
+    return IoResult::success();
 }
 
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry)
@@ -146,24 +137,20 @@ IoResult removeEntry(const std::filesystem::path& file, std::string_view entry)
         return read;
 
     std::erase(entries, entry);
-    const std::string text = formatEntries(entries);
-    // Write a sibling first and put it in place at the end: a failure halfway (a full disk)
-    // leaves the old list whole.
+    // The new list is written beside the old one, on the disk, before it takes its place: a
+    // failure halfway (a full disk, a power cut) leaves the old list whole.
     std::filesystem::path temporary = file;
     temporary += ".tmp";
-    if (IoResult written = writeBytes(temporary, cp1252::encode(text), "wb", file); !written) {
+    int error =
+        writeDurably(temporary, cp1252::encode(formatEntries(entries)), OsFile::Mode::Replace);
+    if (error == 0)
+        error = replaceFile(temporary, file);
+    if (error) {
         // Only a file this call may have made is removed, never a folder of that name.
         std::error_code ignored;
-        if (std::filesystem::is_regular_file(temporary, ignored))
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, ignored)))
             std::filesystem::remove(temporary, ignored);
-        return written;
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return failure("Impossibile scrivere", file, ec.value());
+        return failure("Impossibile scrivere", file, error);
     }
     return IoResult::success();
 }

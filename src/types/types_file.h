@@ -20,10 +20,11 @@ std::string formatEntries(const std::vector<std::string>& entries);
 
 // A missing or empty file gives no entries and no error.
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries);
-// Appends the text and CR LF, creating the file when missing.
+// Appends the text and CR LF, creating the file when missing. Done only once the disk holds it.
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry);
 // Rewrites the file (formatEntries) without every entry equal to the text. The new list is
-// written beside the file and then put in its place, so a failure leaves the old list as it was.
+// written beside the file, synced and then put in its place, so a failure or a power cut leaves
+// the old list as it was.
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry);
 
 } // namespace typesfile

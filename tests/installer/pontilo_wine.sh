@@ -3,6 +3,7 @@
 # and an accented letter, as a user would: it must end by itself with Tempestina10.lnk in the Startup and in the
 # Programs folder the shell names, and nothing else there; the shell must read each back with
 # the main program as target, its folder as working folder, "Coll", no arguments and show 1.
+# A Startup folder the user deleted is made again, as the shell itself would.
 # usage: pontilo_wine.sh <Tempestina10.zip> <read_shell_link.exe> <wine command...>
 set -uo pipefail
 zip=$1 reader=$2
@@ -25,6 +26,7 @@ for which in startup programs; do
     shortcutFolder[$which]=$("${wine[@]}" winepath.exe -u "$f" 2>/dev/null | tr -d '\r')
     rm -f "${shortcutFolder[$which]}/Tempestina10.lnk"
 done
+rm -rf "${shortcutFolder[startup]}"
 
 start=$SECONDS
 (cd "$work" && timeout 30 "${wine[@]}" "$folder/Pontilo.exe")

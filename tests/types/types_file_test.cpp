@@ -124,6 +124,11 @@ TEST(TypesFileAppend, failuresAreReported)
         EXPECT_FALSE(full.ok);
         EXPECT_NE(full.reason.find("il disco è pieno"), std::string::npos) << full.reason;
     }
+    // /dev/null takes every byte but cannot sync: the type is not on the disk.
+    if (fs::exists("/dev/null")) {
+        const IoResult unsynced = typesfile::appendEntry("/dev/null", "x");
+        EXPECT_EQ(unsynced.reason, "Impossibile scrivere null: il file non lo permette");
+    }
 }
 
 TEST(TypesFileRemove, rewriteKeepsEveryOtherEntryWhateverTheirNumber)
@@ -181,3 +186,19 @@ TEST(TypesFileRemove, failedRewriteLeavesTheListAsItWas)
     EXPECT_EQ(fileBytes(list), "a\r\nb\r\n");
     EXPECT_TRUE(fs::is_directory(folder / "lista.txt.tmp"));
 }
+
+#ifndef _WIN32
+// A new list that never reached the disk must not take the old one's place: after a power cut
+// the list would come back empty.
+TEST(TypesFileRemove, rewriteTheDiskDoesNotConfirmLeavesTheListAsItWas)
+{
+    TempFolder folder;
+    const fs::path list = folder / "lista.txt";
+    writeFileBytes(list, "a\r\nb\r\n");
+    fs::create_symlink("/dev/null", folder / "lista.txt.tmp"); // takes the bytes, cannot sync
+
+    const IoResult result = typesfile::removeEntry(list, "a");
+    EXPECT_EQ(result.reason, "Impossibile scrivere lista.txt: il file non lo permette");
+    EXPECT_EQ(fileBytes(list), "a\r\nb\r\n");
+}
+#endif

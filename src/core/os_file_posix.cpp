@@ -1,0 +1,131 @@
+#include "core/os_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+int flagsOf(OsFile::Mode mode)
+{
+    switch (mode) {
+    case OsFile::Mode::ReadWrite:
+        return O_RDWR;
+    case OsFile::Mode::CreateNew:
+        return O_RDWR | O_CREAT | O_EXCL;
+    case OsFile::Mode::ReadOnly:
+        return O_RDONLY;
+    case OsFile::Mode::Append:
+        return O_WRONLY | O_APPEND | O_CREAT;
+    case OsFile::Mode::Replace:
+        return O_WRONLY | O_CREAT | O_TRUNC;
+    }
+    return O_RDONLY;
+}
+
+} // namespace
+
+OsFile::~OsFile()
+{
+    close();
+}
+
+bool OsFile::isOpen() const
+{
+    return m_fd >= 0;
+}
+
+int OsFile::open(const std::filesystem::path& path, Mode mode)
+{
+    close();
+    int fd = -1;
+    do
+        fd = ::open(path.c_str(), flagsOf(mode) | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return errno;
+    m_fd = fd;
+    m_append = mode == Mode::Append;
+    return 0;
+}
+
+int OsFile::readAt(std::int64_t offset, char* data, std::size_t size, std::size_t& got)
+{
+    got = 0;
+    while (got < size) {
+        const ssize_t n = ::pread(m_fd, data + got, size - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int OsFile::writeAt(std::int64_t offset, std::string_view data)
+{
+    std::size_t put = 0;
+    while (put < data.size()) {
+        // pwrite would also append on an O_APPEND file, but only on Linux.
+        const ssize_t n = m_append ? ::write(m_fd, data.data() + put, data.size() - put)
+                                   : ::pwrite(m_fd, data.data() + put, data.size() - put,
+                                              static_cast<off_t>(offset + put));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        put += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int OsFile::sync()
+{
+    return ::fsync(m_fd) == 0 ? 0 : errno;
+}
+
+OsFile::Lock OsFile::lock()
+{
+    // Open-file-description locks: unlike POSIX record locks they belong to this open file,
+    // not to the process, so a second open in the same process is refused too.
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    if (::fcntl(m_fd, F_OFD_SETLK, &whole) == 0)
+        return Lock::Taken;
+    return errno == EAGAIN || errno == EACCES ? Lock::HeldElsewhere : Lock::Unsupported;
+}
+
+void OsFile::close()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return errno;
+    return syncFolderOf(to);
+}
+
+int syncFolderOf(const std::filesystem::path& file)
+{
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    // Some file systems cannot sync a folder: they keep their names by other means.
+    if (error == EINVAL)
+        error = 0;
+    return error;
+}

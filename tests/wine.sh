@@ -16,7 +16,8 @@ fi
 prefix=${1:?prefix}
 shift
 [ "$onX" -eq 1 ] || unset DISPLAY
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all
+# T10_WINEDEBUG: a channel a test reads, such as +relay.
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=${T10_WINEDEBUG:--all}
 # No menu entries on the real desktop for the shortcuts the tests write; no Mono or Gecko.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 # The prefix's profile folders link into HOME: a private one keeps the real home out of reach.

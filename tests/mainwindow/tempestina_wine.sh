@@ -4,6 +4,9 @@
 # with cmdEsci make one card of 3002 bytes, byte for byte the one the Linux program writes for
 # the same keys (when the Linux program folder is at hand). A second start on that card with
 # accented text added in Windows-1252 shows it and saves it back unchanged.
+# The first start is traced by Wine's relay channel: the program itself must make the archive with
+# the Win32 call CreateFileW and CREATE_NEW, since Microsoft's C runtime refuses the open mode
+# that Wine's runtime would have let pass.
 # usage: tempestina_wine.sh <portable folder> <Linux program folder> <wine command...>
 set -u
 portable=$1 linux=$2
@@ -75,9 +78,18 @@ field() { # file number (1-based) -> the field's 100 bytes as hex
 }
 
 mkdir "$work/windows"
-startToMainWindow "$work/windows" "Windows" "${wine[@]}" "$portable/Tempestina10.exe"
+"${wine[@]}" reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'CreateFileW;_wfopen;_wfsopen' \
+    /f >/dev/null 2>&1 || fail "cannot set Wine's relay list"
+T10_WINEDEBUG=+relay startToMainWindow "$work/windows" "Windows" "${wine[@]}" \
+    "$portable/Tempestina10.exe"
 typeSlotOne
 exitAndWait "$work/windows" "Windows"
+calls=$(grep -a 'Archivio\.DAT' "$work/windows.log")
+# Arguments: name, access, sharing, security, disposition (CREATE_NEW is 1), ...
+grep -Eq 'Call KERNEL32\.CreateFileW\([0-9a-f]+ L"[^"]*\\Archivio\.DAT",c0000000,[0-9a-f]+,[0-9a-f]+,[0-9a-f]*0+1,' \
+    <<<"$calls" || fail "no CreateFileW with CREATE_NEW made the archive; the calls seen:
+$calls"
+grep -q '_wf' <<<"$calls" && fail "the archive went through the C runtime: $calls"
 archive="$work/windows/Archivio.DAT"
 size=$(stat -c %s "$archive")
 [ "$size" -eq 3002 ] || fail "Archivio.DAT holds $size bytes, not one card of 3002"

@@ -1,0 +1,30 @@
+#include "widgets/list_width.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QScrollBar>
+
+namespace {
+
+void fitNow(QComboBox* box)
+{
+    QAbstractItemView* list = box->view();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    // Past its visible rows the list shows a scroll bar, which takes from the entries' room.
+    if (box->count() > box->maxVisibleItems())
+        width += list->verticalScrollBar()->sizeHint().width();
+    list->setMinimumWidth(width);
+}
+
+} // namespace
+
+void fitListWidthToEntries(QComboBox* box)
+{
+    QAbstractItemModel* entries = box->model();
+    const auto fit = [box] { fitNow(box); };
+    QObject::connect(entries, &QAbstractItemModel::rowsInserted, box, fit);
+    QObject::connect(entries, &QAbstractItemModel::rowsRemoved, box, fit);
+    QObject::connect(entries, &QAbstractItemModel::modelReset, box, fit);
+    QObject::connect(entries, &QAbstractItemModel::dataChanged, box, fit);
+    fitNow(box);
+}

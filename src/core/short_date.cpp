@@ -25,9 +25,9 @@ bool isCalendarDay(std::string_view text)
         fields[f] = (tens - '0') * 10 + (units - '0');
     }
     using namespace std::chrono;
-    // Any century a two-digit year may stand for from 1901 to 2099 has its leap years where
-    // the years of 2000 to 2099 have theirs.
-    const year_month_day day{year{2000 + fields[2]}, month{unsigned(fields[1])},
-                             std::chrono::day{unsigned(fields[0])}};
-    return day.ok();
+    // Whichever century from 1901 to 2099 a two-digit year stands for, its leap years fall
+    // where those of 2000 to 2099 do.
+    const year_month_day date{year{2000 + fields[2]}, month{unsigned(fields[1])},
+                              day{unsigned(fields[0])}};
+    return date.ok();
 }

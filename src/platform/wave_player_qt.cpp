@@ -30,8 +30,8 @@ WavePlayer::~WavePlayer() = default;
 
 void WavePlayer::prepare()
 {
-    // Multimedia, GStreamer and the sound server take a while to come up: better ahead of a
-    // sound than while a window waits for it.
+    // Qt Multimedia and the sound server connection take a while to come up: better ahead
+    // of a sound than while a window waits for it.
     if (m_impl->moduleTried)
         return;
     m_impl->moduleTried = true;

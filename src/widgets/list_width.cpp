@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -20,8 +21,13 @@ void fitNow(QComboBox* box)
 
 void fitListWidthToEntries(QComboBox* box)
 {
+    // Once after a run of changes: the start fills the lists one entry at a time.
+    auto* later = new QTimer(box);
+    later->setSingleShot(true);
+    later->setInterval(0);
+    QObject::connect(later, &QTimer::timeout, box, [box] { fitNow(box); });
     QAbstractItemModel* entries = box->model();
-    const auto fit = [box] { fitNow(box); };
+    const auto fit = [later] { later->start(); };
     QObject::connect(entries, &QAbstractItemModel::rowsInserted, box, fit);
     QObject::connect(entries, &QAbstractItemModel::rowsRemoved, box, fit);
     QObject::connect(entries, &QAbstractItemModel::modelReset, box, fit);

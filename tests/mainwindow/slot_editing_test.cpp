@@ -351,6 +351,7 @@ private slots:
         const QRect place = box->geometry();
         // Added while the program runs, as frmLista adds a type.
         box->addItem("Revisione auto e moto d'epoca");
+        QCoreApplication::processEvents(); // as between two clicks of the user
         box->showPopup();
         QAbstractItemView* list = box->view();
         QTRY_VERIFY(list->isVisible());

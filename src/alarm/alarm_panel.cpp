@@ -174,6 +174,8 @@ void AlarmPanel::arm()
         control->setEnabled(false);
     m_window->showMinimized();
     ui.cboAl->setEnabled(false);
+    // The notice plays its sound as it opens; a first sound loaded then would hold it back.
+    m_platform.prepareSound();
 }
 
 void AlarmPanel::tick()

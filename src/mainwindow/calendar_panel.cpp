@@ -1,5 +1,6 @@
 #include "mainwindow/calendar_panel.h"
 
+#include "core/short_date.h"
 #include "mainwindow/slot_editor.h"
 #include "platform/dates.h"
 #include "platform/platform.h"
@@ -112,8 +113,11 @@ void CalendarPanel::checkDateLength(QLineEdit* box, Qt::FocusReason reason)
         return;
     if (m_warning || m_returningTo)
         return;
-    const qsizetype length = box->text().size();
-    if (length == 0 || length >= 8)
+    const QString text = box->text();
+    const bool partly = !text.isEmpty() && text.size() < 8;
+    // Only a typed date is judged: one read from the archive is shown as it is.
+    const bool noDay = text.size() == 8 && box->isModified() && !isCalendarDay(text.toStdString());
+    if (!partly && !noDay)
         return;
     m_warning = true;
     m_platform.message(m_window, kFormatMessage);

@@ -22,7 +22,8 @@ protected:
 private:
     // Digits and Backspace pass; every other character becomes "/". True: key handled.
     bool filterDateKey(QLineEdit* box, const QKeyEvent* key);
-    // A partly typed date cannot be left: message, and the focus goes back to the box.
+    // A partly typed date, or a typed one that is no day of the calendar, cannot be left:
+    // message, and the focus goes back to the box.
     void checkDateLength(QLineEdit* box, Qt::FocusReason reason);
     void copyCalendarDay(int slot);
 

@@ -4,6 +4,7 @@
 #include "core/startup_notices.h"
 #include "platform/platform.h"
 #include "widgets/keys.h"
+#include "widgets/list_width.h"
 #include "windows/texts.h"
 
 #include <QKeyEvent>
@@ -47,6 +48,7 @@ SlotEditor::SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
         connect(s.clear, &QPushButton::clicked, this, [this, slot] { clearSlot(slot); });
         keepToCodePage(s.text);
         keepToCodePage(s.date);
+        fitListWidthToEntries(s.type);
     }
 }
 

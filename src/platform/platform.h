@@ -25,6 +25,8 @@ public:
     virtual void beep() = 0;
     // Starts a wave file and returns at once; the default sound when it cannot play.
     virtual void playWave(const QString& path) = 0;
+    // Readies the sound output for a sound to come, so that it then starts at once.
+    virtual void prepareSound() = 0;
     virtual QDate today() = 0;
     virtual QDateTime now() = 0;
     // The folder of the program's files (lista.txt, the .wav files).

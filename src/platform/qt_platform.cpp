@@ -39,6 +39,11 @@ void QtPlatform::playWave(const QString& path)
     m_wavePlayer.play(path);
 }
 
+void QtPlatform::prepareSound()
+{
+    m_wavePlayer.prepare();
+}
+
 QDate QtPlatform::today()
 {
     return QDate::currentDate();

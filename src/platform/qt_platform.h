@@ -15,6 +15,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text) override;
     void beep() override;
     void playWave(const QString& path) override;
+    void prepareSound() override;
     QDate today() override;
     QDateTime now() override;
     QString programFolder() override;

@@ -1,7 +1,7 @@
 #pragma once
 // The sound module's one service: plays a wave file asynchronously, one at a time. It lives
-// in a module of its own, loaded on the first sound, so that Qt Multimedia and the audio
-// libraries behind it cost nothing at a start where no sound is played.
+// in a module of its own, loaded on the first sound or ahead of one, so that Qt Multimedia
+// and the audio libraries behind it cost nothing at a start where no sound is played.
 
 #include <QString>
 

@@ -13,7 +13,16 @@ WavePlayer::WavePlayer(QObject* parent) : QObject(parent)
 {
 }
 
+// winmm needs no module, and plays the default sound itself.
+WavePlayer::WavePlayer(const QString&, std::function<void()>, QObject* parent) : QObject(parent)
+{
+}
+
 WavePlayer::~WavePlayer() = default;
+
+void WavePlayer::prepare()
+{
+}
 
 void WavePlayer::play(const QString& path)
 {

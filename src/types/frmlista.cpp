@@ -59,6 +59,11 @@ void frmLista::armAdd()
 
 void frmLista::add()
 {
+    // An empty line would come back at every start as an empty entry of every type box.
+    if (ui.Text2->text().trimmed().isEmpty()) {
+        cancel();
+        return;
+    }
     const std::string entry = ui.Text2->text().toStdString();
     // lista.txt holds Windows-1252 only; a '?' in place of a letter would be a different type.
     if (!cp1252::representable(entry)) {

@@ -19,7 +19,7 @@ void TypesCommand::showTypes()
     m_platform.runModal(&lista);
     // Combos only grow while the program runs; the file decides what the next start shows.
     const QString typed = lista.ui.Text2->text();
-    if (typed.isEmpty())
+    if (typed.trimmed().isEmpty())
         return;
     for (SlotControls& s : m_ui.rows) {
         // Qt makes the first entry of an empty list current; that would pick the type and

@@ -10,8 +10,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -26,6 +29,35 @@ public:
         played << path;
         QtPlatform::playWave(path);
     }
+};
+
+bool multimediaLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+// The time from the tick that opens the notice to its first exposure on screen.
+class NoticeTiming : public QObject {
+public:
+    explicit NoticeTiming(QTimer* ticks) : m_ticks(ticks) {}
+    qint64 exposedAfterMs = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* notice = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        if (watched == m_ticks && event->type() == QEvent::Timer && !notice)
+            m_sinceTick.start();
+        else if (event->type() == QEvent::Expose && exposedAfterMs < 0 && notice &&
+                 watched == notice->windowHandle() && notice->windowHandle()->isExposed())
+            exposedAfterMs = m_sinceTick.elapsed();
+        return false;
+    }
+
+private:
+    QTimer* m_ticks;
+    QElapsedTimer m_sinceTick;
 };
 
 } // namespace
@@ -53,6 +85,8 @@ private slots:
         QDir::setCurrent(work.path());
         TestPlatform platform;
         platform.folder = program.path();
+        // The real sound: the notice's first one, through the sound module.
+        QVERIFY(QFile::copy(T10_SOUNDS "/tel.wav", program.filePath("tel.wav")));
 
         // Answers the modal windows as a user would: on through Form1, then reads the notice.
         QString noticeType, noticeText;
@@ -89,10 +123,16 @@ private slots:
         pick(w.ui.cboMin, "1");
         QTest::keyClicks(w.ui.TestoAl, "Richiamare");
         w.ui.tmrAll->setInterval(10);
+        NoticeTiming timing(w.ui.tmrAll);
+        qApp->installEventFilter(&timing);
+        QVERIFY(!multimediaLoaded());
         QTest::mouseClick(w.ui.cmdMinimiz, Qt::LeftButton);
         QVERIFY(w.isMinimized());
+        // Ready while the count runs, not when the notice opens.
+        QVERIFY(multimediaLoaded());
 
         QTRY_VERIFY_WITH_TIMEOUT(noticeExposed, 20000);
+        qInfo("notice exposed %lld ms after its tick", timing.exposedAfterMs);
         QTRY_VERIFY_WITH_TIMEOUT(!w.ui.tmrAll->isActive(), 5000);
         QCOMPARE(noticeType, QString("Telefonata"));
         QCOMPARE(noticeText, QString("Richiamare"));

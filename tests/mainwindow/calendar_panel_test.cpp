@@ -78,8 +78,8 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), box);
         QCOMPARE(e.platform.messages.size(), size_t(3));
 
-        // Eight characters pass, real date or not; so does an empty box.
-        for (const QString& text : {QString("01/06/04"), QString("99/99/99"), QString()}) {
+        // A day of the calendar passes; so does an empty box.
+        for (const QString& text : {QString("01/06/04"), QString("29/02/04"), QString()}) {
             box->setFocus();
             box->setText(text);
             QTest::keyClick(box, Qt::Key_Tab);
@@ -88,6 +88,33 @@ private slots:
             QVERIFY(QApplication::focusWidget() != box);
         }
         QCOMPARE(e.platform.messages.size(), size_t(3));
+
+        // Eight typed characters that name no day are refused as a short text is.
+        for (const QString& typed :
+             {QString("32/13/26"), QString("99/99/99"), QString("29/02/25")}) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(box, Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), box);
+            QCOMPARE(box->text(), typed);
+        }
+        QCOMPARE(e.platform.messageTexts(), QStringList(6, kFormatMessage));
+    }
+
+    void storedDateThatIsNoDayIsShownAndLeftAsItIs()
+    {
+        EditingWindow e(cardWith({{4, {"31/02/26", "", "1"}}}));
+        QVERIFY(e.activated);
+        QLineEdit* box = e.ui().txtData2;
+        QCOMPARE(box->text(), QString("31/02/26"));
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Tab);
+        QTRY_VERIFY(QApplication::focusWidget() != box);
+        QTest::qWait(20);
+        QVERIFY(QApplication::focusWidget() != box);
+        QCOMPARE(box->text(), QString("31/02/26"));
+        QVERIFY(e.platform.messages.empty());
     }
 
     void noLoopOfMessagesBetweenBoxesOrWithAWindowTakingTheFocus()

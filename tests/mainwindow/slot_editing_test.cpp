@@ -343,6 +343,25 @@ private slots:
         QCOMPARE(e.ui().R3->text(), QString("esto 3"));
         QCOMPARE(e.ui().Label9->text(), QString("0"));
     }
+
+    void openTypeListShowsEveryEntryWhole()
+    {
+        EditingWindow e(cardWith({}), "Bollo\r\nAssicurazione auto\r\n");
+        QComboBox* box = e.ui().Combo4;
+        const QRect place = box->geometry();
+        // Added while the program runs, as frmLista adds a type.
+        box->addItem("Revisione auto e moto d'epoca");
+        QCoreApplication::processEvents(); // as between two clicks of the user
+        box->showPopup();
+        QAbstractItemView* list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        for (int row = 0; row < box->count(); ++row) {
+            const int needed = list->sizeHintForIndex(box->model()->index(row, 0)).width();
+            QVERIFY2(list->viewport()->width() >= needed, qPrintable(box->itemText(row)));
+        }
+        QCOMPARE(box->geometry(), place);
+        box->hidePopup();
+    }
 };
 
 QTEST_MAIN(SlotEditingTest)

@@ -22,6 +22,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& text) override;
     void beep() override { ++beeps; }
     void playWave(const QString& path) override { played << path; }
+    void prepareSound() override {}
     QDate today() override { return todayDate; }
     QDateTime now() override { return QDateTime(todayDate, nowTime); }
     QString programFolder() override { return folder; }

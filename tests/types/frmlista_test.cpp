@@ -163,19 +163,30 @@ private slots:
         });
     }
 
-    void emptiedTypeStillArmsTheButtonAndAppendsAnEmptyLine()
+    void emptyOrBlankTypeIsNeitherWrittenNorAdded()
     {
-        startWithList("Banca\r\n");
+        startWithList("Banca\r\n\r\nPosta\r\n");
+        for (const QString& blank : {QString(), QString("   ")}) {
+            openLista([&](frmLista& lista) {
+                // An empty line of the file is listed as before.
+                QCOMPARE(listed(lista), (QStringList{"Banca", "", "Posta"}));
+                QTest::keyClicks(lista.ui.Text2, "x");
+                QTest::keyClick(lista.ui.Text2, Qt::Key_Backspace);
+                QTest::keyClicks(lista.ui.Text2, blank);
+                QVERIFY(lista.ui.cmdAd->isEnabled());
+                QCOMPARE(lista.ui.cmdAd->text(), QString("OK! ora clicca QUI'"));
+                QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            });
+        }
+        // Blanks typed, then a delete: the close adds nothing either.
         openLista([](frmLista& lista) {
-            QTest::keyClicks(lista.ui.Text2, "x");
-            QTest::keyClick(lista.ui.Text2, Qt::Key_Backspace);
-            QCOMPARE(lista.ui.Text2->text(), QString());
-            QVERIFY(lista.ui.cmdAd->isEnabled());
-            QCOMPARE(lista.ui.cmdAd->text(), QString("OK! ora clicca QUI'"));
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            QTest::keyClicks(lista.ui.Text2, "  ");
+            pressOn(lista, 2);
+            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\n\r\n"));
-        QCOMPARE(comboItems(), (QStringList{"Banca"}));
+        QCOMPARE(comboItems(), (QStringList{"Banca", "", "Posta"}));
+        QCOMPARE(m_platform.messages.size(), std::size_t(1));
     }
 
     void deleteDropsEveryEqualEntryWhileTheCombosKeepIt()

@@ -11,6 +11,9 @@ endif()
 if(PROJECT_VERSION_PATCH)
   set(T10_VERSION_PATCH ${PROJECT_VERSION_PATCH})
 endif()
+# The four numbers of Windows versions, for the setup as well.
+set(T10_VERSION_NUMBERS "${PROJECT_VERSION_MAJOR}.${T10_VERSION_MINOR}.${T10_VERSION_PATCH}.0"
+    CACHE INTERNAL "")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/version.rc.h.in"
                "${CMAKE_BINARY_DIR}/generated/version.rc.h" @ONLY)
 

@@ -6,7 +6,10 @@
 Unicode true
 ; Debian's 64-bit-only Wine runs no 32-bit stub; Windows runs either.
 Target amd64-unicode
-SetCompressor /SOLID lzma
+!ifndef COMPRESSOR
+    !define COMPRESSOR "/SOLID lzma"
+!endif
+SetCompressor ${COMPRESSOR}
 RequestExecutionLevel user
 ManifestDPIAware true
 

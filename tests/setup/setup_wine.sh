@@ -89,11 +89,13 @@ description=Coll
 arguments=
 show=1"
 declare -A linkFolder
+startupWorkdir=
 checkShortcuts() { # when
     local which out
     for which in startup programs; do
         out=$(wine "$reader" "$which" 2>/dev/null | tr -d '\r') ||
             { fail "$1: the shell cannot load the $which shortcut"; continue; }
+        [ "$which" = startup ] && startupWorkdir=$(sed -n 's/^workdir=//p' <<<"$out")
         [ "$(sed 1d <<<"$out")" = "$expectedLink" ] ||
             fail "$1: the shell reads the $which shortcut as
 $(sed 1d <<<"$out")"
@@ -110,7 +112,7 @@ checkShortcuts "after Pontilo"
 
 # The program from the Startup shortcut's working folder: Form1, then the main window, whose
 # exit button saves card 1 there.
-workdir=$(wine winepath.exe -u "$installed" 2>/dev/null | tr -d '\r')
+workdir=$(wine winepath.exe -u "$startupWorkdir" 2>/dev/null | tr -d '\r')
 startProgram() {
     (cd "$workdir" && exec wine Tempestina10.exe) >"$work/program.log" 2>&1 &
     pid=$!

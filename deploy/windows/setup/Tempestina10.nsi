@@ -4,8 +4,9 @@
 ; The deadlines (Archivio.DAT) and the types (lista.txt) are the user's: the setup writes
 ; lista.txt only where there is none, and neither it nor the uninstaller touches them again.
 Unicode true
-; Debian's 64-bit-only Wine runs no 32-bit stub; Windows runs either.
+; The programs are 64-bit anyway, and Debian's 64-bit-only Wine runs no 32-bit stub.
 Target amd64-unicode
+; A quicker one for a setup made only to be tested.
 !ifndef COMPRESSOR
     !define COMPRESSOR "/SOLID lzma"
 !endif

@@ -27,14 +27,8 @@ SANS="$(font 'Liberation Sans:style=Regular')"
 COMIC_B="$(font 'Comic Neue:style=Bold')"
 DEJAVU_B="$(font 'DejaVu Sans:style=Bold')"
 
-# Palette: black, deep reds, ambers.
-INK='#1a0603'     # near-black warm ink
-BLOOD='#5c0a06'
-RED='#800000'     # the buttons' own back colour
-SCARLET='#c81e10'
-AMBER='#e89a2c'
-GOLD='#f6cf6a'
-CREAM='#fbf0d6'
+# The palette and the two programs' icons, shared with make_icons.sh.
+source "$here/art.sh"
 
 # PNG/GIF without timestamps, so a rerun gives the same bytes.
 PNG_OPTS=(-strip -define png:exclude-chunks=date,time)
@@ -301,17 +295,7 @@ art 32 32 "$out/speaker32.png" none -stroke "$INK" -strokewidth 6 \
   -fill none -stroke "$INK" -strokewidth 14 -draw "stroke-linecap round $WAVES" \
   -stroke "$GOLD" -strokewidth 7 -draw "stroke-linecap round $WAVES"
 
-# The program's icon: a calendar page with a golden bell on it.
-# The program's icon: a calendar page with a bell, drawn on a 128-pixel canvas.
-APP_ICON=(-stroke "$INK" -strokewidth 6 \
-    -fill "$CREAM" -draw 'roundrectangle 8,16 112,116 10,10' \
-    -fill "$SCARLET" -draw 'roundrectangle 8,16 112,44 10,10' -stroke none \
-    -fill '#b08860' -draw 'rectangle 20,54 32,64 rectangle 40,54 52,64 rectangle 60,54 72,64 rectangle 80,54 92,64
-                           rectangle 20,72 32,82 rectangle 40,72 52,82 rectangle 20,90 32,100' \
-    -stroke "$INK" -strokewidth 5 -fill "$INK" \
-    -draw 'roundrectangle 28,4 38,28 5,5 roundrectangle 82,4 92,28 5,5' \
-    -fill "$GOLD" -draw 'path "M 88,62 C 70,62 66,78 66,92 L 66,102 L 58,112 L 118,112 L 110,102 L 110,92 C 110,78 106,62 88,62 Z"' \
-    -fill "$AMBER" -draw 'circle 88,118 88,124 circle 88,58 88,62')
+# The program's icon.
 art 32 32 "$out/app32.png" none "${APP_ICON[@]}"
 # The menus' icon is a file of the program folder, not a resource: the canvas itself.
 "${IM[@]}" -size 128x128 xc:none "${APP_ICON[@]}" "${PNG_OPTS[@]}" "PNG32:$here/Tempestina10.png"

@@ -5,7 +5,10 @@
 #include "platform/platform.h"
 #include "widgets/keys.h"
 
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -25,6 +28,16 @@ const QString kHelpMessage = QStringLiteral("Scegliere la data dal calendario,\r
 const QString kExpiredLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA SCADUTA!");
 const QString kDueSoonLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA TRA' BREVE!");
 
+// Digits and Backspace stay; every other character becomes "/".
+QString dateCharacters(QString text)
+{
+    for (QChar& c : text) {
+        if (!(c >= u'0' && c <= u'9') && c != u'\b')
+            c = u'/';
+    }
+    return text;
+}
+
 } // namespace
 
 CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
@@ -36,6 +49,9 @@ CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* w
         s.date->installEventFilter(this);
     ui.Text2->installEventFilter(this);
     ui.Text3->installEventFilter(this);
+    m_calendarView = ui.Calendar1->findChild<QAbstractItemView*>();
+    if (m_calendarView)
+        m_calendarView->installEventFilter(this);
     connect(ui.cmdCal, &QPushButton::clicked, this, &CalendarPanel::openPanel);
     connect(ui.cmdchiud, &QPushButton::clicked, this, &CalendarPanel::closePanel);
     connect(ui.cmdAdesso, &QPushButton::clicked, this, &CalendarPanel::selectToday);
@@ -70,9 +86,20 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
             copyCalendarDay(slot);
         return false;
     }
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == m_calendarView &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            enterCalendarDay();
+            return true;
+        }
         if (ui.slotOf(watched, &SlotControls::date))
-            return filterDateKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+            return filterDateKey(static_cast<QLineEdit*>(watched), key);
+        return false;
+    }
+    case QEvent::FocusIn:
+        if (const int slot = ui.slotOf(watched, &SlotControls::date))
+            m_lastDateSlot = slot;
         return false;
     case QEvent::FocusOut:
         if (ui.slotOf(watched, &SlotControls::date))
@@ -86,17 +113,20 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
 
 bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
 {
+    if (key->matches(QKeySequence::Paste)) {
+        if (!box->isReadOnly())
+            box->insert(dateCharacters(QGuiApplication::clipboard()->text()));
+        return true;
+    }
+    // Select all, copy, cut, undo: what they do in any box. AltGr is Control and Alt on
+    // Windows, and the characters it types are filtered.
+    if (key->modifiers().testFlag(Qt::ControlModifier) &&
+        !key->modifiers().testFlag(Qt::AltModifier))
+        return false;
     if (!producesCharacter(key))
         return false;
-    QString replaced = key->text();
-    bool changed = false;
-    for (QChar& c : replaced) {
-        if (!(c >= u'0' && c <= u'9') && c != u'\b') {
-            c = u'/';
-            changed = true;
-        }
-    }
-    if (!changed)
+    const QString replaced = dateCharacters(key->text());
+    if (replaced == key->text())
         return false;
     // insert() replaces a selection and keeps to the box's 8 characters, as typing does.
     if (!box->isReadOnly())
@@ -139,6 +169,16 @@ void CalendarPanel::copyCalendarDay(int slot)
     }
     s.date->setText(shortDateText(ui.Calendar1->selectedDate()));
     setPanelVisible(false);
+}
+
+void CalendarPanel::enterCalendarDay()
+{
+    if (m_lastDateSlot == 0)
+        return;
+    copyCalendarDay(m_lastDateSlot);
+    // Copied: the panel closed, and the keyboard goes on from the box that took the day.
+    if (!isShown())
+        ui.rows[m_lastDateSlot - 1].date->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarPanel::openPanel()

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 class Platform;
+class QAbstractItemView;
 
 class CalendarPanel : public QObject {
     Q_OBJECT
@@ -25,6 +26,8 @@ private:
     // A partly typed date cannot be left: message, and the focus goes back to the box.
     void checkDateLength(QLineEdit* box, Qt::FocusReason reason);
     void copyCalendarDay(int slot);
+    // Enter in the calendar: the click on the date box that last had the focus.
+    void enterCalendarDay();
 
     void openPanel();
     void closePanel();
@@ -40,4 +43,6 @@ private:
     bool m_warning = false;
     // The control under the last left press, so a click is a press and release on it.
     QObject* m_pressed = nullptr;
+    QAbstractItemView* m_calendarView = nullptr;
+    int m_lastDateSlot = 0;
 };

@@ -4,6 +4,7 @@
 #include "editing_window.h"
 
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -55,6 +56,18 @@ private slots:
         e.ui().D1->selectAll();
         QTest::keyClicks(e.ui().D1, "x");
         QCOMPARE(e.ui().D1->text(), QString("/"));
+
+        // Control combinations do what they do in any box; a paste is filtered and cut to 8.
+        e.ui().D1->setText("01/02/05");
+        QTest::keyClick(e.ui().D1, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->selectedText(), QString("01/02/05"));
+        QTest::keyClick(e.ui().D1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("01/02/05"));
+        QApplication::clipboard()->setText("3.4.2005 x");
+        QTest::keyClick(e.ui().D1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->text(), QString("3/4/2005"));
+        QTest::keyClick(e.ui().D1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->text(), QString("01/02/05"));
         QVERIFY(e.platform.messages.empty());
     }
 
@@ -152,6 +165,36 @@ private slots:
         QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
         QCOMPARE(e.platform.messages.size(), size_t(1));
         QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
+    }
+
+    void enterInTheCalendarActsAsAClickOnTheLastDateBox()
+    {
+        EditingWindow e(cardWith({}));
+        QVERIFY(e.activated);
+        e.ui().R4->setText("Bollo > ");
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QWidget* view = e.ui().Calendar1->focusProxy();
+        QVERIFY(view);
+        // No date box had the focus yet: nothing to put the day in.
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(panelShown(e.ui()));
+
+        // Slot 4 holds text: the click's warning, and the panel stays.
+        e.ui().txtData2->setFocus();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Enter);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kTextPresent});
+        QCOMPARE(e.ui().txtData2->text(), QString());
+        QVERIFY(panelShown(e.ui()));
+
+        e.ui().txtData1->setFocus();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(e.ui().txtData1->text(), QString("11/03/05"));
+        QVERIFY(panelHidden(e.ui()));
+        QCOMPARE(QApplication::focusWidget(), e.ui().txtData1);
     }
 
     void nowAndCalendarButtonBringTheSelectionBackToToday()

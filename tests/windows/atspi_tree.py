@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Reads a running program's windows from the accessibility bus, as a screen reader does.
 
 atspi_tree.py PROGRAM table   prints, per window: role, focusable controls, those without a
@@ -49,6 +49,12 @@ def main():
             for c in controls(window, []):
                 if c.get_state_set().contains(Atspi.StateType.FOCUSED):
                     print(c.get_name())
+                elif c.get_role() == Atspi.Role.TABLE:
+                    # A view's focus shows on its current cell.
+                    cells = (c.get_child_at_index(i) for i in range(min(c.get_child_count(), 64)))
+                    if any(x is not None and x.get_state_set().contains(Atspi.StateType.FOCUSED)
+                           for x in cells):
+                        print(c.get_name())
         return 0
     bad = 0
     print("| window | role | focusable controls | with no name | names said twice |")

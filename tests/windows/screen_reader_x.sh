@@ -5,7 +5,7 @@
 set -u
 program="$1/Tempestina10"
 here=$(dirname "$0")
-tree="python3 $here/atspi_tree.py Tempestina10"
+tree="/usr/bin/python3 $here/atspi_tree.py Tempestina10"
 [ -x "$program" ] || { echo "FAIL: no program at $program"; exit 1; }
 # Inside a session bus of its own, which ends with this script's inner part.
 if [ -z "${T10_INSIDE_SESSION:-}" ]; then

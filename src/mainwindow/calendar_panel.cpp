@@ -6,10 +6,14 @@
 #include "widgets/keys.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTimer>
@@ -72,6 +76,14 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        // The middle button pastes the selection, through the filter as every paste.
+        if (mouse->button() == Qt::MiddleButton && ui.slotOf(watched, &SlotControls::date) &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            if (box->rect().contains(mouse->position().toPoint()))
+                pasteInto(box, QClipboard::Selection);
+            return true;
+        }
         const bool click =
             mouse->button() == Qt::LeftButton && m_pressed == watched &&
             static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
@@ -97,6 +109,17 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
             return filterDateKey(static_cast<QLineEdit*>(watched), key);
         return false;
     }
+    case QEvent::ContextMenu:
+        if (ui.slotOf(watched, &SlotControls::date)) {
+            showDateMenu(static_cast<QLineEdit*>(watched),
+                         static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        return false;
+    case QEvent::Drop:
+        if (ui.slotOf(watched, &SlotControls::date))
+            return dropFiltered(static_cast<QLineEdit*>(watched), static_cast<QDropEvent*>(event));
+        return false;
     case QEvent::FocusIn:
         if (const int slot = ui.slotOf(watched, &SlotControls::date))
             m_lastDateSlot = slot;
@@ -114,8 +137,16 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
 bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
 {
     if (key->matches(QKeySequence::Paste)) {
-        if (!box->isReadOnly())
-            box->insert(dateCharacters(QGuiApplication::clipboard()->text()));
+        pasteInto(box, QClipboard::Clipboard);
+        return true;
+    }
+    // F4 or Alt+Down, as for any drop-down calendar: the calendar button's click, and the
+    // keyboard goes on in the calendar, whose Enter brings the day back here.
+    if (key->key() == Qt::Key_F4 ||
+        (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier))) {
+        openPanel();
+        if (m_calendarView)
+            m_calendarView->setFocus(Qt::OtherFocusReason);
         return true;
     }
     // Select all, copy, cut, undo: what they do in any box. AltGr is Control and Alt on
@@ -125,12 +156,50 @@ bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
         return false;
     if (!producesCharacter(key))
         return false;
-    const QString replaced = dateCharacters(key->text());
-    if (replaced == key->text())
+    if (dateCharacters(key->text()) == key->text())
         return false;
-    // insert() replaces a selection and keeps to the box's 8 characters, as typing does.
+    insertFiltered(box, key->text());
+    return true;
+}
+
+void CalendarPanel::pasteInto(QLineEdit* box, QClipboard::Mode mode)
+{
+    insertFiltered(box, QGuiApplication::clipboard()->text(mode));
+}
+
+void CalendarPanel::insertFiltered(QLineEdit* box, const QString& text)
+{
+    // insert() replaces a selection and keeps to the box's 8 characters.
     if (!box->isReadOnly())
-        box->insert(replaced);
+        box->insert(dateCharacters(text));
+}
+
+void CalendarPanel::showDateMenu(QLineEdit* box, const QPoint& where)
+{
+    // The box's own menu, its paste going through the filter.
+    QMenu* menu = box->createStandardContextMenu();
+    // Its paste is known by the toolkit's own words for it, in any language.
+    const QString pasteWords = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != pasteWords)
+            continue;
+        action->disconnect(box);
+        connect(action, &QAction::triggered, box,
+                [this, box] { pasteInto(box, QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(where);
+}
+
+bool CalendarPanel::dropFiltered(QLineEdit* box, QDropEvent* drop)
+{
+    const QString text = drop->mimeData()->text();
+    if (text.isNull() || dateCharacters(text) == text || box->isReadOnly())
+        return false;
+    // At the drop's place, as the box puts what it takes as it is.
+    box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+    insertFiltered(box, text);
+    drop->acceptProposedAction();
     return true;
 }
 

@@ -4,11 +4,13 @@
 
 #include "windows/frmtelefono_layout.h"
 
+#include <QClipboard>
 #include <QObject>
 #include <QPointer>
 
 class Platform;
 class QAbstractItemView;
+class QDropEvent;
 
 class CalendarPanel : public QObject {
     Q_OBJECT
@@ -26,6 +28,11 @@ private:
     // A partly typed date cannot be left: message, and the focus goes back to the box.
     void checkDateLength(QLineEdit* box, Qt::FocusReason reason);
     void copyCalendarDay(int slot);
+    // Every paste into a date box, whatever its source, goes through the typing filter.
+    void pasteInto(QLineEdit* box, QClipboard::Mode mode);
+    void insertFiltered(QLineEdit* box, const QString& text);
+    void showDateMenu(QLineEdit* box, const QPoint& where);
+    bool dropFiltered(QLineEdit* box, QDropEvent* drop);
     // Enter in the calendar: the click on the date box that last had the focus.
     void enterCalendarDay();
 

@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 namespace {
@@ -69,6 +71,49 @@ private slots:
         QTest::keyClick(e.ui().D1, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e.ui().D1->text(), QString("01/02/05"));
         QVERIFY(e.platform.messages.empty());
+    }
+
+    void everyPasteGoesThroughTheDateFilter()
+    {
+        EditingWindow e(cardWith({}));
+        QLineEdit* box = e.ui().D2;
+        QApplication::clipboard()->setText("3.4.2005 x");
+        const auto filtered = [&] {
+            const QString text = box->text();
+            box->clear();
+            return text;
+        };
+
+        // The box's own menu, with its paste action.
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+            return a->text().startsWith(QLineEdit::tr("&Paste") + u'\t');
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+        QCOMPARE(filtered(), QString("3/4/2005"));
+
+        // A drop from another program: the box must have taken the drag's entry first.
+        QMimeData data;
+        data.setText("12-1-05");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(filtered(), QString("12/1/05"));
+        QVERIFY(drop.isAccepted());
+
+        if (QApplication::clipboard()->supportsSelection()) {
+            QApplication::clipboard()->setText("1 2 3", QClipboard::Selection);
+            QTest::mouseClick(box, Qt::MiddleButton);
+            QCOMPARE(filtered(), QString("1/2/3"));
+        }
     }
 
     void partlyTypedDateCannotBeLeft()
@@ -195,6 +240,21 @@ private slots:
         QCOMPARE(e.ui().txtData1->text(), QString("11/03/05"));
         QVERIFY(panelHidden(e.ui()));
         QCOMPARE(QApplication::focusWidget(), e.ui().txtData1);
+
+        // F4 or Alt+Down in a date box: the calendar opens on today with the keyboard in it,
+        // whatever date boxes a Tab to the calendar button would pass.
+        const std::pair<QLineEdit*, QKeyCombination> opening[] = {
+            {e.ui().D5, Qt::Key_F4}, {e.ui().D4, Qt::AltModifier | Qt::Key_Down}};
+        for (const auto& [box, key] : opening) {
+            box->setFocus();
+            QTest::keyClick(box, key.key(), key.keyboardModifiers());
+            QVERIFY(panelShown(e.ui()));
+            QCOMPARE(QApplication::focusWidget(), view);
+            QTest::keyClick(view, Qt::Key_Right);
+            QTest::keyClick(view, Qt::Key_Return);
+            QCOMPARE(box->text(), QString("11/03/05"));
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
     }
 
     void nowAndCalendarButtonBringTheSelectionBackToToday()

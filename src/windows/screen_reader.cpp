@@ -9,6 +9,19 @@
 
 namespace {
 
+// A window by its caption even while minimized (the main window is, under the information
+// window), where Qt would give its empty icon text.
+class CaptionedWindow : public QAccessibleWidget {
+public:
+    explicit CaptionedWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return widget()->windowTitle();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 // Qt exposes a plain top-level widget as a client area ("filler") and a label as static
 // text: the main window and the information window become windows, a label that takes the
 // focus and answers Enter a button.
@@ -19,7 +32,7 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object)
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
-        return new QAccessibleWidget(widget, QAccessible::Window);
+        return new CaptionedWindow(widget);
     if (className == QLatin1String("MouseLabel") && widget->focusPolicy() != Qt::NoFocus)
         return new QAccessibleWidget(widget, QAccessible::Button);
     return nullptr;

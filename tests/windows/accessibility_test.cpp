@@ -68,6 +68,10 @@ private slots:
         }
         QVERIFY2(form2 && form2->isVisible(), "F1 opened no information window");
         checkWindow(form2);
+        // The main window, minimized under it, keeps its caption for a name.
+        QVERIFY(s.w().isMinimized());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&s.w())->text(QAccessible::Name),
+                 s.w().windowTitle());
 
         frmLista lista(s.platform, QDir(s.program.path()).filePath("lista.txt"));
         lista.show();

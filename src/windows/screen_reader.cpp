@@ -3,7 +3,9 @@
 #include "core/accessible_names.h"
 #include "core/slot_table.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -22,6 +24,57 @@ public:
     }
 };
 
+// On Linux Qt names a combo box by its text and leaves its label to a relation, which a slot's
+// type box has not: two slots of one type would sound alike and say no slot. Here, as on
+// Windows, its name is its own (or its label's) and its text its value; the list and the
+// text field stay its parts, and it still opens by the menu action.
+class NamedComboBox : public QAccessibleWidget {
+public:
+    explicit NamedComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view()->isVisible();
+        s.editable = box()->isEditable();
+        return s;
+    }
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        QWidget* part = index == 0   ? static_cast<QWidget*>(box()->view())
+                        : index == 1 ? box()->lineEdit()
+                                     : nullptr;
+        return part ? QAccessible::queryAccessibleInterface(part) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child->object() == box()->view())
+            return 0;
+        return box()->lineEdit() && child->object() == box()->lineEdit() ? 1 : -1;
+    }
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << showMenuAction();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction())
+            QAccessibleWidget::doAction(action);
+        else if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
 // Qt exposes a plain top-level widget as a client area ("filler") and a label as static
 // text: the main window and the information window become windows, a label that takes the
 // focus and answers Enter a button.
@@ -35,6 +88,8 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object)
         return new CaptionedWindow(widget);
     if (className == QLatin1String("MouseLabel") && widget->focusPolicy() != Qt::NoFocus)
         return new QAccessibleWidget(widget, QAccessible::Button);
+    if (className == QLatin1String("QComboBox"))
+        return new NamedComboBox(static_cast<QComboBox*>(widget));
     return nullptr;
 }
 

@@ -51,6 +51,11 @@ private slots:
         form1.show();
         checkWindow(&form1);
 
+        // Two slots of one type: a combo's text is its value, not its name.
+        s.ui().Combo1->setCurrentIndex(s.ui().Combo1->findText("Bollo"));
+        s.ui().Combo2->setCurrentIndex(s.ui().Combo2->findText("Bollo"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.ui().Combo2)->text(QAccessible::Value),
+                 QString("Bollo"));
         // Both panels open, with the controls that only "Mio Allarme" shows.
         checkWindow(&s.w());
         QTest::mouseClick(s.ui().cmdCal, Qt::LeftButton);

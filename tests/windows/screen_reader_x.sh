@@ -109,6 +109,8 @@ sleep 0.3
 [ "$($tree focus)" = "Data scadenza 5" ] || fail "Enter in the calendar left the focus elsewhere"
 xdotool key Tab Down
 sleep 0.3
+# Its type chosen, the box still says which slot it is.
+[ "$($tree focus)" = "Tipo scadenza 5" ] || fail "the type box of slot 5 lost its name"
 xdotool key Tab End
 xdotool type --delay 40 "rinnovo"
 # Tab selects the days box's "1": the digit replaces it.

@@ -2,25 +2,10 @@
 
 std::string slotControlName(SlotColumn column, int slot)
 {
-    const char* words = "";
-    switch (column) {
-    case SlotColumn::Date:
-        words = "Data scadenza ";
-        break;
-    case SlotColumn::Type:
-        words = "Tipo scadenza ";
-        break;
-    case SlotColumn::Text:
-        words = "Testo scadenza ";
-        break;
-    case SlotColumn::Days:
-        words = "Giorni di preavviso scadenza ";
-        break;
-    case SlotColumn::Clear:
-        words = "Cancella scadenza ";
-        break;
-    }
-    return words + std::to_string(slot);
+    // In the order of SlotColumn.
+    static constexpr const char* kWords[] = {"Data scadenza ", "Tipo scadenza ", "Testo scadenza ",
+                                             "Giorni di preavviso scadenza ", "Cancella scadenza "};
+    return kWords[static_cast<int>(column)] + std::to_string(slot);
 }
 
 const char* slotStateWords(Rgb colour)

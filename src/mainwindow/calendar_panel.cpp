@@ -141,9 +141,10 @@ bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
         return true;
     }
     // F4 or Alt+Down, as for any drop-down calendar: the calendar button's click, and the
-    // keyboard goes on in the calendar, whose Enter brings the day back here.
-    if (key->key() == Qt::Key_F4 ||
-        (key->key() == Qt::Key_Down && key->modifiers().testFlag(Qt::AltModifier))) {
+    // keyboard goes on in the calendar, whose Enter brings the day back here. Alt+F4 stays
+    // the window's.
+    if (key->keyCombination() == QKeyCombination(Qt::Key_F4) ||
+        key->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_Down)) {
         openPanel();
         if (m_calendarView)
             m_calendarView->setFocus(Qt::OtherFocusReason);

@@ -235,6 +235,11 @@ private slots:
         QVERIFY(panelHidden(e.ui()));
         QCOMPARE(QApplication::focusWidget(), e.ui().txtData1);
 
+        // Alt+F4 is the window's.
+        e.ui().D3->setFocus();
+        QTest::keyClick(e.ui().D3, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(panelHidden(e.ui()));
+
         // F4 or Alt+Down in a date box: the calendar opens on today with the keyboard in it,
         // whatever date boxes a Tab to the calendar button would pass.
         const std::pair<QLineEdit*, QKeyCombination> opening[] = {

@@ -3,6 +3,7 @@
 #include "platform_folders.h"
 #include "shortcut_files.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -50,10 +51,23 @@ QString joinedPath(const QString& folder, const QString& file)
     return QDir::toNativeSeparators(folder + QLatin1Char('/') + file);
 }
 
+// Qt exposes a plain top-level widget as a client area ("filler"); this one is the window.
+QAccessibleInterface* exposeAsWindow(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("Form1") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(exposeAsWindow);
+        return true;
+    }();
+    Q_UNUSED(installed);
     buildControls();
     load();
 }
@@ -104,6 +118,11 @@ void Form1::buildControls()
         box = new QLineEdit(text, Frame1);
         box->setObjectName(QLatin1String(boxName));
         box->setGeometry(twips(1440, top, 4215, 315));
+        // Out of sight, a box must not take keys: typed there unseen, they would change the
+        // shortcut. Its label names it for a screen reader all the same.
+        box->setFocusPolicy(Qt::NoFocus);
+        if (label)
+            label->setBuddy(box);
     };
     QLabel* none = nullptr;
     row(0, "label1", QStringLiteral("Nome File"), "txtTarget", QString(), label1, txtTarget);

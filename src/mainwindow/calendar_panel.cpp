@@ -6,8 +6,15 @@
 #include "platform/platform.h"
 #include "widgets/keys.h"
 
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTimer>
@@ -26,6 +33,16 @@ const QString kHelpMessage = QStringLiteral("Scegliere la data dal calendario,\r
 const QString kExpiredLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA SCADUTA!");
 const QString kDueSoonLegend = QStringLiteral("Questo colore indica:\r\nSCADENZA TRA' BREVE!");
 
+// Digits and Backspace stay; every other character becomes "/".
+QString dateCharacters(QString text)
+{
+    for (QChar& c : text) {
+        if (!(c >= u'0' && c <= u'9') && c != u'\b')
+            c = u'/';
+    }
+    return text;
+}
+
 } // namespace
 
 CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
@@ -37,6 +54,9 @@ CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* w
         s.date->installEventFilter(this);
     ui.Text2->installEventFilter(this);
     ui.Text3->installEventFilter(this);
+    m_calendarView = ui.Calendar1->findChild<QAbstractItemView*>();
+    if (m_calendarView)
+        m_calendarView->installEventFilter(this);
     connect(ui.cmdCal, &QPushButton::clicked, this, &CalendarPanel::openPanel);
     connect(ui.cmdchiud, &QPushButton::clicked, this, &CalendarPanel::closePanel);
     connect(ui.cmdAdesso, &QPushButton::clicked, this, &CalendarPanel::selectToday);
@@ -57,6 +77,14 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::MouseButtonRelease: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
+        // The middle button pastes the selection, through the filter as every paste.
+        if (mouse->button() == Qt::MiddleButton && ui.slotOf(watched, &SlotControls::date) &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            if (box->rect().contains(mouse->position().toPoint()))
+                pasteInto(box, QClipboard::Selection);
+            return true;
+        }
         const bool click =
             mouse->button() == Qt::LeftButton && m_pressed == watched &&
             static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
@@ -71,9 +99,31 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
             copyCalendarDay(slot);
         return false;
     }
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == m_calendarView &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            enterCalendarDay();
+            return true;
+        }
         if (ui.slotOf(watched, &SlotControls::date))
-            return filterDateKey(static_cast<QLineEdit*>(watched), static_cast<QKeyEvent*>(event));
+            return filterDateKey(static_cast<QLineEdit*>(watched), key);
+        return false;
+    }
+    case QEvent::ContextMenu:
+        if (ui.slotOf(watched, &SlotControls::date)) {
+            showDateMenu(static_cast<QLineEdit*>(watched),
+                         static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        return false;
+    case QEvent::Drop:
+        if (ui.slotOf(watched, &SlotControls::date))
+            return dropFiltered(static_cast<QLineEdit*>(watched), static_cast<QDropEvent*>(event));
+        return false;
+    case QEvent::FocusIn:
+        if (const int slot = ui.slotOf(watched, &SlotControls::date))
+            m_lastDateSlot = slot;
         return false;
     case QEvent::FocusOut:
         if (ui.slotOf(watched, &SlotControls::date))
@@ -87,21 +137,71 @@ bool CalendarPanel::eventFilter(QObject* watched, QEvent* event)
 
 bool CalendarPanel::filterDateKey(QLineEdit* box, const QKeyEvent* key)
 {
+    if (key->matches(QKeySequence::Paste)) {
+        pasteInto(box, QClipboard::Clipboard);
+        return true;
+    }
+    // F4 or Alt+Down, as for any drop-down calendar: the calendar button's click, and the
+    // keyboard goes on in the calendar, whose Enter brings the day back here. Alt+F4 stays
+    // the window's.
+    if (key->keyCombination() == QKeyCombination(Qt::Key_F4) ||
+        key->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_Down)) {
+        openPanel();
+        if (m_calendarView)
+            m_calendarView->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    // Select all, copy, cut, undo: what they do in any box. AltGr is Control and Alt on
+    // Windows, and the characters it types are filtered.
+    if (key->modifiers().testFlag(Qt::ControlModifier) &&
+        !key->modifiers().testFlag(Qt::AltModifier))
+        return false;
     if (!producesCharacter(key))
         return false;
-    QString replaced = key->text();
-    bool changed = false;
-    for (QChar& c : replaced) {
-        if (!(c >= u'0' && c <= u'9') && c != u'\b') {
-            c = u'/';
-            changed = true;
-        }
-    }
-    if (!changed)
+    if (dateCharacters(key->text()) == key->text())
         return false;
-    // insert() replaces a selection and keeps to the box's 8 characters, as typing does.
+    insertFiltered(box, key->text());
+    return true;
+}
+
+void CalendarPanel::pasteInto(QLineEdit* box, QClipboard::Mode mode)
+{
+    insertFiltered(box, QGuiApplication::clipboard()->text(mode));
+}
+
+void CalendarPanel::insertFiltered(QLineEdit* box, const QString& text)
+{
+    // insert() replaces a selection and keeps to the box's 8 characters.
     if (!box->isReadOnly())
-        box->insert(replaced);
+        box->insert(dateCharacters(text));
+}
+
+void CalendarPanel::showDateMenu(QLineEdit* box, const QPoint& where)
+{
+    // The box's own menu, its paste going through the filter.
+    QMenu* menu = box->createStandardContextMenu();
+    // Its paste is known by the toolkit's own words for it, in any language.
+    const QString pasteWords = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != pasteWords)
+            continue;
+        action->disconnect(box);
+        connect(action, &QAction::triggered, box,
+                [this, box] { pasteInto(box, QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(where);
+}
+
+bool CalendarPanel::dropFiltered(QLineEdit* box, QDropEvent* drop)
+{
+    const QString text = drop->mimeData()->text();
+    if (text.isNull() || dateCharacters(text) == text || box->isReadOnly())
+        return false;
+    // At the drop's place, as the box puts what it takes as it is.
+    box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+    insertFiltered(box, text);
+    drop->acceptProposedAction();
     return true;
 }
 
@@ -143,6 +243,16 @@ void CalendarPanel::copyCalendarDay(int slot)
     }
     s.date->setText(shortDateText(ui.Calendar1->selectedDate()));
     setPanelVisible(false);
+}
+
+void CalendarPanel::enterCalendarDay()
+{
+    if (m_lastDateSlot == 0)
+        return;
+    copyCalendarDay(m_lastDateSlot);
+    // Copied: the panel closed, and the keyboard goes on from the box that took the day.
+    if (!isShown())
+        ui.rows[m_lastDateSlot - 1].date->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarPanel::openPanel()

@@ -4,10 +4,13 @@
 
 #include "windows/frmtelefono_layout.h"
 
+#include <QClipboard>
 #include <QObject>
 #include <QPointer>
 
 class Platform;
+class QAbstractItemView;
+class QDropEvent;
 
 class CalendarPanel : public QObject {
     Q_OBJECT
@@ -26,6 +29,13 @@ private:
     // message, and the focus goes back to the box.
     void checkDateLength(QLineEdit* box, Qt::FocusReason reason);
     void copyCalendarDay(int slot);
+    // Every paste into a date box, whatever its source, goes through the typing filter.
+    void pasteInto(QLineEdit* box, QClipboard::Mode mode);
+    void insertFiltered(QLineEdit* box, const QString& text);
+    void showDateMenu(QLineEdit* box, const QPoint& where);
+    bool dropFiltered(QLineEdit* box, QDropEvent* drop);
+    // Enter in the calendar: the click on the date box that last had the focus.
+    void enterCalendarDay();
 
     void openPanel();
     void closePanel();
@@ -41,4 +51,6 @@ private:
     bool m_warning = false;
     // The control under the last left press, so a click is a press and release on it.
     QObject* m_pressed = nullptr;
+    QAbstractItemView* m_calendarView = nullptr;
+    int m_lastDateSlot = 0;
 };

@@ -15,9 +15,11 @@
 #include "widgets/look.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/screen_reader.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QShortcut>
 
 namespace {
 
@@ -49,6 +51,8 @@ frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile,
     m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            &frmTelefono::openInformation);
 }
 
 frmTelefono::~frmTelefono() = default;
@@ -179,6 +183,7 @@ bool frmTelefono::StartupNotices()
             const SlotControls& s = ui.rows[step.slot - 1];
             setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
                           QColor(step.colour.r, step.colour.g, step.colour.b));
+            describeSlotState(s.date, step.colour);
             break;
         }
         case NoticeStep::Kind::ShowForm1: {

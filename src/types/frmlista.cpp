@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMetaObject>
 
 namespace {
@@ -35,6 +36,7 @@ frmLista::frmLista(Platform& platform, const QString& listFile, QWidget* parent)
     connect(ui.cmdEl, &QPushButton::clicked, this, &frmLista::deleteChosen);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmLista::cancel);
     ui.List1->viewport()->installEventFilter(this);
+    ui.List1->installEventFilter(this);
     load();
 }
 
@@ -85,6 +87,18 @@ bool frmLista::eventFilter(QObject* watched, QEvent* event)
     // After the list has handled the press, so that the pressed entry is the selected one.
     if (watched == ui.List1->viewport() && event->type() == QEvent::MouseButtonPress)
         QMetaObject::invokeMethod(this, &frmLista::chooseForDeletion, Qt::QueuedConnection);
+    // A key that moves the selection chooses too, as a list's click did in the old toolkit;
+    // Space chooses the entry already selected, which no arrow can move to in a list of one.
+    if (watched == ui.List1 && event->type() == QEvent::KeyPress) {
+        const bool space = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+        QMetaObject::invokeMethod(
+            this,
+            [this, space, before = ui.List1->currentRow()] {
+                if (space || ui.List1->currentRow() != before)
+                    chooseForDeletion();
+            },
+            Qt::QueuedConnection);
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -1,9 +1,11 @@
 #include "widgets/mouse_label.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QStyleOptionFocusRect>
 
 MouseLabel::MouseLabel(QWidget* parent) : QLabel(parent)
 {
@@ -63,6 +65,29 @@ void MouseLabel::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void MouseLabel::setKeyboardClickable()
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void MouseLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+         event->key() == Qt::Key_Enter)) {
+        emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void MouseLabel::mouseMoveEvent(QMouseEvent* event)

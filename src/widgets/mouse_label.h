@@ -18,6 +18,8 @@ public:
     // A picture box: it paints its whole area itself (background colour, then the picture),
     // so that changing its picture repaints nothing beneath it.
     void setOpaque();
+    // Takes the focus by Tab (never by a click) and answers Space and Enter as a click.
+    void setKeyboardClickable();
 
 signals:
     void mouseMoved();
@@ -31,6 +33,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void decodePictures();

@@ -4,6 +4,7 @@
 #include "widgets/look.h"
 #include "widgets/twips.h"
 #include "windows/info_text.h"
+#include "windows/screen_reader.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -49,6 +50,7 @@ void Form1::setupUi(QWidget* w)
                       layoutFont("MS Sans Serif", 9.75, true));
     Command2 = button(w, "Command2", 1440, 480, 3615, 495, "Apri per inserire nuova scadenza",
                       layoutFont("MS Sans Serif", 9.75, true));
+    nameControls(w);
 }
 
 void Form2::setupUi(QWidget* w)
@@ -61,6 +63,7 @@ void Form2::setupUi(QWidget* w)
     Image4->setStretchedPicture(":/print32.png");
     Image4->setToolTip("Stampa su stampante predefinita");
     Image4->setCursor(customCursor(CursorKind::Hand));
+    Image4->setKeyboardClickable();
     Image2 = make<MouseLabel>(w, "Image2", 2760, 120, 3150, 600);
     Image2->setAnimation(":/banner210x40.gif", true);
     Image2->setCursor(Qt::UpArrowCursor);
@@ -81,6 +84,8 @@ void Form2::setupUi(QWidget* w)
     Text1->viewport()->setMouseTracking(true);
     setBackColour(Text1, toolTipColour());
     QWidget::setTabOrder(Text1, Command1);
+    QWidget::setTabOrder(Command1, Image4);
+    nameControls(w);
 }
 
 void frmLista::setupUi(QWidget* w)
@@ -93,6 +98,7 @@ void frmLista::setupUi(QWidget* w)
     Label1 = layout::label(w, "Label1", 720, 1200, 735, 255, " Annulla",
                            layoutFont("MS Sans Serif", 8.25, true), QColor(0, 0, 0));
     Label1->setCursor(customCursor(CursorKind::Hand));
+    Label1->setKeyboardClickable();
     Label2 = layout::label(w, "Label2", 120, 720, 375, 255, "Tipo",
                            layoutFont("MS Sans Serif", 8.25), green);
     Line1 = layout::line(w, "Line1", 120, 1560, 2040, 1560, QColor(128, 128, 128), 2);
@@ -109,6 +115,10 @@ void frmLista::setupUi(QWidget* w)
     cmdEl->setToolTip("ELIMINA LA VOCE SELEZIONATA");
     cmdEl->setEnabled(false);
     Label1->raise();
+    // " Annulla" lies between the type box and the list, on screen and for the keyboard.
+    QWidget::setTabOrder(Text2, Label1);
+    Label2->setBuddy(Text2);
+    nameControls(w);
 }
 
 void Form3::setupUi(QWidget* w)
@@ -132,7 +142,9 @@ void Form3::setupUi(QWidget* w)
     // A plain button that the graphical OK button covers.
     Command2 = make<QPushButton>(w, "Command2", 2880, 360, 375, 255);
     Command2->setText("Command2");
+    Command2->setFocusPolicy(Qt::NoFocus);
     Command1->raise();
+    nameControls(w);
 }
 
 } // namespace Ui

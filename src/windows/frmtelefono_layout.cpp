@@ -5,6 +5,7 @@
 #include "widgets/layout_builder.h"
 #include "widgets/look.h"
 #include "widgets/twips.h"
+#include "windows/screen_reader.h"
 
 #include <QIcon>
 #include <QMovie>
@@ -134,6 +135,7 @@ void frmTelefono::setupUi(QWidget* w)
     Label1->setAlignment(Qt::AlignCenter);
     setForeColour(Label1, kInfoNormal);
     Label1->setCursor(customCursor(CursorKind::Info));
+    Label1->setKeyboardClickable();
     Label6 = label(w, "Label6", 120, 600, 1095, 255, "Data odierna :");
     Label5 = label(w, "Label5", 1200, 600, 975, 255, "");
     Label2 = label(w, "Label2", 1200, 1740, 615, 255, "Data :");
@@ -167,6 +169,7 @@ void frmTelefono::setupUi(QWidget* w)
     setForeColour(ann, QColor(0, 0, 0));
     setBackColour(ann, kGreen);
     ann->setCursor(customCursor(CursorKind::Hand));
+    ann->setKeyboardClickable();
     shaAl = shape(w, "shaAl", 120, 1080, 1830, 615, 1, QColor(0, 0, 128));
     lblAttivo = label(w, "lblAttivo", 120, 1200, 1935, 255, " Allarme ATTIVO!",
                       layoutFont("MS Sans Serif", 9.75, true));
@@ -361,6 +364,21 @@ void frmTelefono::setupUi(QWidget* w)
     Timer1 = timer(w, "Timer1", 50, true);
     tmrAll = timer(w, "tmrAll", 1000, false);
     tmrAll->setTimerType(Qt::PreciseTimer);
+
+    // The keyboard reaches each panel right after the button that opens it, and "Info" after
+    // the button row; the grid and its clear buttons follow as before.
+    previous = cmdCal;
+    for (QWidget* c : std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
+        chain(c);
+    previous = Command5;
+    for (QWidget* c : std::initializer_list<QWidget*>{cboAl, cboMin, TestoAl, File1, ann, prova,
+                                                      cmdInfo, cmdChud, cmdMinimiz, Label1})
+        chain(c);
+    Label11->setBuddy(cboAl);
+    Label12->setBuddy(cboMin);
+    LabelTesto->setBuddy(TestoAl);
+    labelPerProva->setBuddy(File1);
+    nameControls(w);
 }
 
 } // namespace Ui

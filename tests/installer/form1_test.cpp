@@ -1,5 +1,6 @@
 // Pontilo's window in this process, offscreen, with the profile folders in a temporary folder.
 
+#include "../support/accessible_walk.h"
 #include "form1.h"
 #include "platform_folders.h"
 
@@ -31,6 +32,7 @@ private slots:
     void startUpThenProgramsThenOkThenEnd();
     void failureShowsOneBoxAndNothingAfter_data();
     void failureShowsOneBoxAndNothingAfter();
+    void screenReaderFindsAWindowAndNoUnseenBox();
 
 private:
     std::unique_ptr<QTemporaryDir> profile;
@@ -205,6 +207,23 @@ void Form1Test::failureShowsOneBoxAndNothingAfter()
         QVERIFY(QFile::exists(startUpLink));
         QCOMPARE(QFileInfo(startUpLink).lastModified(), linkTimeAtBox);
     }
+}
+
+void Form1Test::screenReaderFindsAWindowAndNoUnseenBox()
+{
+    Form1 form;
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), form.windowTitle());
+    // The parameter boxes lie below the window's edge: no key may reach them unseen.
+    QStringList focusable;
+    for (const AccessibleControl& c : focusableControls(&form))
+        focusable << c.widget->objectName();
+    QVERIFY2(focusable.isEmpty(), qPrintable(focusable.join(' ')));
+    auto* name = form.findChild<QLineEdit*>("txtName");
+    QCOMPARE(QAccessible::queryAccessibleInterface(name)->text(QAccessible::Name),
+             QStringLiteral("Nome link"));
 }
 
 QTEST_MAIN(Form1Test)

@@ -4,8 +4,11 @@
 #include "editing_window.h"
 
 #include <QCalendarWidget>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,7 +58,56 @@ private slots:
         e.ui().D1->selectAll();
         QTest::keyClicks(e.ui().D1, "x");
         QCOMPARE(e.ui().D1->text(), QString("/"));
+
+        // Control combinations do what they do in any box; a paste is filtered and cut to 8.
+        e.ui().D1->setText("01/02/05");
+        QTest::keyClick(e.ui().D1, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->selectedText(), QString("01/02/05"));
+        QTest::keyClick(e.ui().D1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("01/02/05"));
+        QApplication::clipboard()->setText("3.4.2005 x");
+        QTest::keyClick(e.ui().D1, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->text(), QString("3/4/2005"));
+        QTest::keyClick(e.ui().D1, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.ui().D1->text(), QString("01/02/05"));
         QVERIFY(e.platform.messages.empty());
+    }
+
+    void everyPasteGoesThroughTheDateFilter()
+    {
+        EditingWindow e(cardWith({}));
+        QLineEdit* box = e.ui().D2;
+        QApplication::clipboard()->setText("3.4.2005 x");
+        const auto filtered = [&] {
+            const QString text = box->text();
+            box->clear();
+            return text;
+        };
+
+        // The box's own menu, with its paste action.
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                    box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+            return a->text().startsWith(QLineEdit::tr("&Paste") + u'\t');
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+        QCOMPARE(filtered(), QString("3/4/2005"));
+
+        // A drop from another program: the box must have taken the drag's entry first.
+        QMimeData data;
+        data.setText("12-1-05");
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+        QCOMPARE(filtered(), QString("12/1/05"));
+        QVERIFY(drop.isAccepted());
     }
 
     void partlyTypedDateCannotBeLeft()
@@ -179,6 +231,56 @@ private slots:
         QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
         QCOMPARE(e.platform.messages.size(), size_t(1));
         QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
+    }
+
+    void enterInTheCalendarActsAsAClickOnTheLastDateBox()
+    {
+        EditingWindow e(cardWith({}));
+        QVERIFY(e.activated);
+        e.ui().R4->setText("Bollo > ");
+        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QWidget* view = e.ui().Calendar1->focusProxy();
+        QVERIFY(view);
+        // No date box had the focus yet: nothing to put the day in.
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(panelShown(e.ui()));
+
+        // Slot 4 holds text: the click's warning, and the panel stays.
+        e.ui().txtData2->setFocus();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Enter);
+        QCOMPARE(e.platform.messageTexts(), QStringList{kTextPresent});
+        QCOMPARE(e.ui().txtData2->text(), QString());
+        QVERIFY(panelShown(e.ui()));
+
+        e.ui().txtData1->setFocus();
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(e.ui().txtData1->text(), QString("11/03/05"));
+        QVERIFY(panelHidden(e.ui()));
+        QCOMPARE(QApplication::focusWidget(), e.ui().txtData1);
+
+        // Alt+F4 is the window's.
+        e.ui().D3->setFocus();
+        QTest::keyClick(e.ui().D3, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(panelHidden(e.ui()));
+
+        // F4 or Alt+Down in a date box: the calendar opens on today with the keyboard in it,
+        // whatever date boxes a Tab to the calendar button would pass.
+        const std::pair<QLineEdit*, QKeyCombination> opening[] = {
+            {e.ui().D5, Qt::Key_F4}, {e.ui().D4, Qt::AltModifier | Qt::Key_Down}};
+        for (const auto& [box, key] : opening) {
+            box->setFocus();
+            QTest::keyClick(box, key.key(), key.keyboardModifiers());
+            QVERIFY(panelShown(e.ui()));
+            QCOMPARE(QApplication::focusWidget(), view);
+            QTest::keyClick(view, Qt::Key_Right);
+            QTest::keyClick(view, Qt::Key_Return);
+            QCOMPARE(box->text(), QString("11/03/05"));
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
     }
 
     void nowAndCalendarButtonBringTheSelectionBackToToday()

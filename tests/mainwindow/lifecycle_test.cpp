@@ -8,6 +8,7 @@
 #include "windows/form1.h"
 
 #include <csignal>
+#include <QAccessible>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,6 +86,13 @@ class LifecycleTest : public QObject {
         return backColour(w.findChild<QWidget*>(name));
     }
 
+    // What a screen reader says of a box beyond its name.
+    static QString descriptionOf(frmTelefono& w, const char* name)
+    {
+        return QAccessible::queryAccessibleInterface(w.findChild<QWidget*>(name))
+            ->text(QAccessible::Description);
+    }
+
 private slots:
     void init()
     {
@@ -117,6 +125,11 @@ private slots:
         QCOMPARE(colourOf(*s->window, "seg4"), QColor(64, 0, 0));
         QCOMPARE(colourOf(*s->window, "txtTelefono"), toolTipColour());
         QCOMPARE(s->window->ui.Label5->text(), QString("10/03/05"));
+        // The colours in words, on the slots' date boxes; the tooltip stays for the rest.
+        QVERIFY(descriptionOf(*s->window, "txtTelefono").startsWith("SCADENZA TRA' BREVE. "));
+        QVERIFY(descriptionOf(*s->window, "txtNome").startsWith("SCADENZA SCADUTA. "));
+        QVERIFY(descriptionOf(*s->window, "txtCommenti").startsWith("SCADENZA SCADUTA. "));
+        QCOMPARE(descriptionOf(*s->window, "txtData2"), s->window->ui.txtData2->toolTip());
     }
 
     void colourOfOneAndTwoDaysComesBeforeTheMessageAndOfThreeDaysAfter()
@@ -146,6 +159,7 @@ private slots:
         QVERIFY(s->platform.modalWindows.isEmpty());
         QCOMPARE(colourOf(*s->window, "seg3"), QColor(192, 64, 0));
         QCOMPARE(colourOf(*s->window, "txtCommenti"), QColor(255, 0, 0));
+        QVERIFY(descriptionOf(*s->window, "txtCommenti").startsWith("SCADENZA OGGI. "));
     }
 
     void twoSlotsDueTodayGiveTwoMessagesInDateBoxOrder()
@@ -424,14 +438,25 @@ private slots:
     {
         auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
         s->window->show();
-        QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
-        QWidget* form2 = visibleForm2();
-        QVERIFY(form2);
-        QVERIFY(s->window->isMinimized());
-        auto* exit = form2->findChild<QPushButton*>("Command1");
-        QTest::mouseClick(exit, Qt::LeftButton);
-        QVERIFY(!s->window->isMinimized());
-        QTRY_VERIFY(!form2->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
+        // The click on "Info", and for the keyboard F1 and Enter on "Info".
+        const std::function<void()> ways[] = {
+            [&] { QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton); },
+            [&] { QTest::keyClick(s->window.get(), Qt::Key_F1); },
+            [&] { QTest::keyClick(s->window->ui.Label1, Qt::Key_Return); },
+        };
+        for (const auto& open : ways) {
+            open();
+            QWidget* form2 = visibleForm2();
+            QVERIFY(form2);
+            QVERIFY(s->window->isMinimized());
+            auto* exit = form2->findChild<QPushButton*>("Command1");
+            QTest::mouseClick(exit, Qt::LeftButton);
+            QVERIFY(!s->window->isMinimized());
+            QTRY_VERIFY(!form2->isVisible());
+            QApplication::setActiveWindow(s->window.get());
+            QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
+        }
     }
 
     void form2LeftAfterTheMainWindowClosedDoesNotBringItBack()

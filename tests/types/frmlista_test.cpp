@@ -213,6 +213,27 @@ private slots:
         });
     }
 
+    void keyboardChoosesDeletesAndCancelsAsTheMouseDoes()
+    {
+        startWithList("Banca\r\nPosta\r\nTasse\r\n");
+        openLista([](frmLista& lista) {
+            // The focus passing by chooses nothing; an arrow moving the selection does.
+            lista.ui.List1->setFocus();
+            QTest::qWait(20);
+            QVERIFY(!lista.ui.cmdEl->isEnabled());
+            QTest::keyClick(lista.ui.List1, Qt::Key_Down);
+            QTRY_VERIFY(lista.ui.cmdEl->isEnabled());
+            QCOMPARE(lista.ui.txtElim->text(), QString("Posta"));
+            QTest::keyClick(lista.ui.cmdEl, Qt::Key_Space);
+        });
+        QCOMPARE(listBytes(), QByteArray("Banca\r\nTasse\r\n"));
+        openLista([](frmLista& lista) {
+            QTest::keyClicks(lista.ui.Text2, "Nuovo");
+            QTest::keyClick(lista.ui.Label1, Qt::Key_Return);
+        });
+        QCOMPARE(comboItems(), (QStringList{"Banca", "Posta", "Tasse"}));
+    }
+
     void typedTypeThenDeleteAddsItToTheCombosOnly()
     {
         startWithList("Banca\r\nPosta\r\n");

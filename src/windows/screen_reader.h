@@ -1,0 +1,14 @@
+#pragma once
+// What a screen reader is told: the controls' names from the table beside the slot table,
+// windows as windows, and a slot's state in words where the start shows it as a colour.
+
+#include "core/startup_notices.h"
+
+class QLineEdit;
+class QWidget;
+
+// Names the window's controls; called once by each layout, after its controls exist.
+void nameControls(QWidget* window);
+
+// The date box's description says what the colour the start gave its slot means.
+void describeSlotState(QLineEdit* dateBox, Rgb colour);

@@ -45,7 +45,7 @@ frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile,
     m_typesCommand = std::make_unique<TypesCommand>(ui, platform, this);
     m_reportCommands = std::make_unique<ReportCommands>(*this, ui, platform);
     m_calendarPanel = std::make_unique<CalendarPanel>(ui, platform, this);
-    m_animations = std::make_unique<Animations>(ui, this);
+    m_animations = std::make_unique<Animations>(ui, platform, this);
     m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);
@@ -235,6 +235,7 @@ void frmTelefono::openInformation()
         m_form2 = form2;
         connect(form2, &Form2::printRequested, m_reportCommands.get(),
                 [this, form2] { m_reportCommands->printInformation(form2); });
+        m_animations->follow(form2);
         emit form2Created(form2);
     }
     m_form2->show();

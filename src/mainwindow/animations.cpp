@@ -41,6 +41,9 @@ Animations::Animations(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
 
 void Animations::follow(QWidget* other)
 {
+    // Windows closed for good leave only empty pointers behind.
+    m_followed.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+    m_animated.removeIf([](const QPointer<MouseLabel>& l) { return l.isNull(); });
     m_followed.append(other);
     other->installEventFilter(this);
     for (MouseLabel* label : other->findChildren<MouseLabel*>())

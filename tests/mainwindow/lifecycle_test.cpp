@@ -520,6 +520,8 @@ private slots:
         QWidget* form2 = visibleForm2();
         QVERIFY(form2);
         QVERIFY(s->window->isMinimized());
+        // The one clock goes on while Form2, whose banner it moves, is in sight.
+        QVERIFY(s->window->ui.Timer1->isActive());
         auto* exit = form2->findChild<QPushButton*>("Command1");
         QTest::mouseClick(exit, Qt::LeftButton);
         QVERIFY(!s->window->isMinimized());

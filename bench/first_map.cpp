@@ -1,8 +1,10 @@
 // Starts a program and reports when its first window is mapped, as the X server says it
 // (MapNotify on the root window), then its resident memory once that window has settled.
-// Usage: first_map SETTLE_MS PROGRAM [ARGS...]
+// Usage: first_map [--open] SETTLE_MS PROGRAM [ARGS...]
 // Prints one line: "mapped_ms=<ms> cpu_ms=<ms> rss_kb=<kB> status=mapped", or "status=<why not>"
-// when the program ended or hung before mapping a window.
+// when the program ended or hung before mapping a window. With --open, once the first window
+// has settled, Return is pressed in it (Form1's "Apri") and "opened_ms=<ms>" adds the time
+// from that key to the next window's map, xdotool's own start included.
 
 #include <cerrno>
 #include <chrono>
@@ -17,6 +19,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 #include <xcb/xcb.h>
 
 extern char** environ;
@@ -84,12 +87,47 @@ void stop(pid_t pid)
     waitpid(pid, nullptr, 0);
 }
 
+// Runs a command, then waits for the next window mapped: ms from since, or -1.
+double nextMapMs(xcb_connection_t* x, pid_t program, Clock::time_point since,
+                 std::vector<const char*> command)
+{
+    // Whatever was mapped while the first window settled is no answer to the key.
+    while (xcb_generic_event_t* stale = xcb_poll_for_event(x))
+        std::free(stale);
+    command.push_back(nullptr);
+    pid_t helper = 0;
+    if (posix_spawnp(&helper, command[0], nullptr, nullptr, const_cast<char**>(command.data()),
+                     environ) != 0)
+        return -1;
+    double ms = -1;
+    pollfd fd{xcb_get_file_descriptor(x), POLLIN, 0};
+    while (ms < 0 && Clock::now() - since < std::chrono::seconds(10) &&
+           waitpid(program, nullptr, WNOHANG) == 0) {
+        poll(&fd, 1, 10);
+        while (std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event{
+            xcb_poll_for_event(x), &std::free}) {
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY ||
+                reinterpret_cast<const xcb_map_notify_event_t*>(event.get())->override_redirect)
+                continue;
+            ms = std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+            break;
+        }
+    }
+    waitpid(helper, nullptr, 0);
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const bool openAfter = argc > 1 && std::strcmp(argv[1], "--open") == 0;
+    if (openAfter) {
+        --argc;
+        ++argv;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: first_map SETTLE_MS PROGRAM [ARGS...]\n");
+        std::fprintf(stderr, "usage: first_map [--open] SETTLE_MS PROGRAM [ARGS...]\n");
         return 2;
     }
     const auto settle = std::chrono::milliseconds(std::atoi(argv[1]));
@@ -154,8 +192,15 @@ int main(int argc, char* argv[])
         return 1;
     }
     const long rss = residentKb(pid);
+    std::string opened;
+    if (openAfter) {
+        const Clock::time_point pressed = Clock::now();
+        const double ms = nextMapMs(x, pid, pressed, {"xdotool", "key", "Return"});
+        opened = ms < 0 ? " opened_ms=none" : " opened_ms=" + std::to_string(int(ms + 0.5));
+    }
     stop(pid);
     xcb_disconnect(x);
-    std::printf("mapped_ms=%.1f cpu_ms=%.0f rss_kb=%ld status=mapped\n", mappedMs, cpuAtMap, rss);
+    std::printf("mapped_ms=%.1f cpu_ms=%.0f rss_kb=%ld%s status=mapped\n", mappedMs, cpuAtMap, rss,
+                opened.c_str());
     return 0;
 }

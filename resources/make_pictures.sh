@@ -157,7 +157,7 @@ for i in $(seq 0 15); do
   gif_alpha "$work/brand.png" "$work/brand_$(printf %02d "$i").png"
 done
 # the plain plate rests a while between glints
-make_gif 300 8 "$out/brand158x52.gif" "$work"/brand_*.png
+make_gif 300 10 "$out/brand158x52.gif" "$work"/brand_*.png
 
 # ---------------------------------------------------------------------------
 # "Informazioni", 210x40, for the info window's banner: golden letters with
@@ -182,7 +182,7 @@ for i in $(seq 0 19); do
     -filter Lanczos -resize 210x40! "$work/info.png"
   gif_alpha "$work/info.png" "$work/info_$(printf %02d "$i").png"
 done
-make_gif 120 6 "$out/banner210x40.gif" "$work"/info_[0-9]*.png
+make_gif 120 5 "$out/banner210x40.gif" "$work"/info_[0-9]*.png
 
 # ---------------------------------------------------------------------------
 # Clear button's pressed picture, 25x25: a red cross on the buttons' red,
@@ -199,7 +199,7 @@ for glow in 0 1 2 3 4 3 2 1; do
     -filter Lanczos -resize 25x25 "PNG32:$work/clear_$i.png"
   i=$((i + 1))
 done
-make_gif 8 8 "$out/clear25.gif" "$work"/clear_[0-9].png
+make_gif 10 10 "$out/clear25.gif" "$work"/clear_[0-9].png
 
 # ---------------------------------------------------------------------------
 # "Scadenze" over a calendar page, 122x116, two frames shown alternately:

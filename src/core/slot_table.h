@@ -29,5 +29,10 @@ inline constexpr std::array<SlotBinding, 10> kSlots{{
     {10, "D1", "Combo10", "R10", "seg10", "C10", "Timer11", 6, 20, 30},
 }};
 
+// The lengths of a slot's date, text and days boxes, in characters.
+inline constexpr int kDateBoxLength = 8;
+inline constexpr int kTextBoxLength = 95;
+inline constexpr int kDaysBoxLength = 2;
+
 // Slot (1..10) of a given card field (1..30); 0 for any other number.
 int slotOfField(int field);

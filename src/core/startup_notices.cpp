@@ -1,6 +1,8 @@
 #include "core/startup_notices.h"
 
 #include "core/short_date.h"
+#include "core/slot_table.h"
+#include "core/utf8.h"
 
 #include <optional>
 
@@ -126,4 +128,30 @@ bool isNumberText(std::string_view text)
     while (isBlank())
         ++pos;
     return pos == text.size();
+}
+
+namespace {
+
+// The first characters of a UTF-8 text, as a box of that length keeps them.
+std::string firstCharacters(const std::string& text, int count)
+{
+    std::size_t pos = 0;
+    for (int i = 0; i < count && pos < text.size(); ++i)
+        utf8::next(text, pos);
+    return text.substr(0, pos);
+}
+
+} // namespace
+
+ShownSlots shownSlots(const DeadlineCard& card)
+{
+    ShownSlots shown;
+    for (const SlotBinding& b : kSlots) {
+        const auto i = static_cast<std::size_t>(b.slot - 1);
+        shown.dates[i] = firstCharacters(card.fields[b.dateField - 1], kDateBoxLength);
+        shown.days[i] = firstCharacters(card.fields[b.daysField - 1], kDaysBoxLength);
+        if (!isNumberText(shown.days[i]))
+            shown.days[i] = "1";
+    }
+    return shown;
 }

@@ -2,6 +2,8 @@
 // The start-up evaluation: what falls due soon, expired one to three days ago, or today.
 // It returns the steps in the order the window must play them.
 
+#include "core/deadline_card.h"
+
 #include <array>
 #include <chrono>
 #include <string>
@@ -35,6 +37,13 @@ struct NoticeStep {
 std::vector<NoticeStep> startupNotices(const std::array<std::string, 10>& dates,
                                        const std::array<std::string, 10>& days,
                                        std::chrono::year_month_day today);
+
+// The date and days texts of slots 1..10 as the main window shows a card: cut to the boxes'
+// lengths, and a days text that is not a number repaired to "1", as the days boxes do.
+struct ShownSlots {
+    std::array<std::string, 10> dates, days;
+};
+ShownSlots shownSlots(const DeadlineCard& card);
 
 // The days boxes' number test: a text that is not a number is repaired to "1".
 // A number is: blanks, an optional sign, digits (at least one), optionally '.' and digits,

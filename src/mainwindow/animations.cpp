@@ -1,12 +1,13 @@
 #include "mainwindow/animations.h"
 
+#include "platform/platform.h"
 #include "widgets/look.h"
 
 #include <QEvent>
-#include <QMovie>
 
 namespace {
 
+constexpr int kTickMs = 50;
 constexpr int kBarX1 = 10920, kBarY = 120, kBarHiddenX2 = 10800, kBarPressedX2 = 8280;
 
 void setInfoLook(QWidget* label, qreal points, const QColor& colour)
@@ -19,8 +20,8 @@ void setInfoLook(QWidget* label, qreal points, const QColor& colour)
 
 } // namespace
 
-Animations::Animations(Ui::frmTelefono& ui, QWidget* window)
-    : QObject(window), ui(ui), m_window(window)
+Animations::Animations(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+    : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
     connect(ui.Timer1, &QTimer::timeout, this, &Animations::flicker);
     for (int slot = 1; slot <= 10; ++slot)
@@ -35,7 +36,18 @@ Animations::Animations(Ui::frmTelefono& ui, QWidget* window)
     ui.Command2->setMouseTracking(true);
     ui.Command2->installEventFilter(this);
     // Minimising, hiding and restoring the window: the pictures follow at once.
-    window->installEventFilter(this);
+    follow(window);
+}
+
+void Animations::follow(QWidget* other)
+{
+    // Windows closed for good leave only empty pointers behind.
+    m_followed.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+    m_animated.removeIf([](const QPointer<MouseLabel>& l) { return l.isNull(); });
+    m_followed.append(other);
+    other->installEventFilter(this);
+    for (MouseLabel* label : other->findChildren<MouseLabel*>())
+        m_animated.append(label);
 }
 
 bool Animations::eventFilter(QObject* watched, QEvent* event)
@@ -43,13 +55,10 @@ bool Animations::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui.Command2 &&
         (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter))
         infoReset();
-    else if (watched == m_window &&
+    else if (isFollowed(watched) &&
              (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Show ||
-              event->type() == QEvent::Hide)) {
-        showFlickerPicture();
-        // While its Hide event is delivered the window still counts as visible.
-        restMoviesOutOfSight(event->type() == QEvent::Hide || !windowShowing());
-    }
+              event->type() == QEvent::Hide))
+        followSight(event->type() == QEvent::Hide ? static_cast<QWidget*>(watched) : nullptr);
     return QObject::eventFilter(watched, event);
 }
 
@@ -57,9 +66,12 @@ void Animations::flicker()
 {
     m_flag = !m_flag;
     m_ticked = true;
-    // The flag keeps alternating while the window is out of sight, so the pictures take up
-    // their rhythm again on restore; only the repaint is saved.
+    // While only another window is in sight the flag goes on, but nothing is drawn here.
     showFlickerPicture();
+    for (const QPointer<MouseLabel>& label : std::as_const(m_animated)) {
+        if (label)
+            label->advanceAnimation(kTickMs);
+    }
 }
 
 void Animations::showFlickerPicture()
@@ -75,23 +87,40 @@ bool Animations::windowShowing() const
     return ui.imgCorrente->isVisible() && !m_window->isMinimized();
 }
 
-void Animations::restMoviesOutOfSight(bool outOfSight)
+bool Animations::isFollowed(const QObject* object) const
 {
-    if (outOfSight) {
-        for (QMovie* movie : m_window->findChildren<QMovie*>()) {
-            if (movie->state() == QMovie::Running) {
-                movie->setPaused(true);
-                m_restingMovies.append(movie);
-            }
+    for (const QPointer<QWidget>& w : m_followed) {
+        if (w == object)
+            return true;
+    }
+    return false;
+}
+
+void Animations::followSight(QWidget* hiding)
+{
+    bool inSight = false;
+    for (const QPointer<QWidget>& w : std::as_const(m_followed)) {
+        // While its Hide event is delivered a window still counts as visible.
+        if (w && w != hiding && w->isVisible() && !w->isMinimized())
+            inSight = true;
+    }
+    if (!inSight && !m_resting) {
+        m_resting = true;
+        m_restingTimerWasActive = ui.Timer1->isActive();
+        ui.Timer1->stop();
+        m_restStarted = m_platform.now();
+    } else if (inSight && m_resting) {
+        m_resting = false;
+        // The picture the flag would show had every tick run.
+        const qint64 ticks = m_restStarted.msecsTo(m_platform.now()) / kTickMs;
+        if (ticks % 2 != 0) {
+            m_flag = !m_flag;
+            m_ticked = true;
         }
-        return;
+        if (m_restingTimerWasActive)
+            ui.Timer1->start();
     }
-    // Only the movies rested here: resuming one that never ran would start it.
-    for (const QPointer<QMovie>& movie : std::as_const(m_restingMovies)) {
-        if (movie && movie->state() == QMovie::Paused)
-            movie->setPaused(false);
-    }
-    m_restingMovies.clear();
+    showFlickerPicture();
 }
 
 void Animations::cascade(int slot)

@@ -1,19 +1,24 @@
 #pragma once
 // The main window's purely visual behaviours: the flicker of the caption picture, the
 // colour cascade of the slot texts after the start, and the looks of the "Info" link.
+// Timer1 is the one clock of all motion: its tick also moves the animated pictures on.
 
 #include "windows/frmtelefono_layout.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
-class QMovie;
+class Platform;
 
 class Animations : public QObject {
     Q_OBJECT
 public:
-    Animations(Ui::frmTelefono& ui, QWidget* window);
+    Animations(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+
+    // Another window whose animated pictures the clock moves on while it is shown.
+    void follow(QWidget* other);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,8 +28,9 @@ private:
     // The picture of the last tick, when the window can be seen at all.
     void showFlickerPicture();
     bool windowShowing() const;
-    // The layout's animated pictures rest while nobody can see them.
-    void restMoviesOutOfSight(bool outOfSight);
+    // Timer1 rests while none of the windows it moves can be seen.
+    void followSight(QWidget* hiding);
+    bool isFollowed(const QObject* object) const;
     void cascade(int slot);
     void infoHover();
     void infoPressed();
@@ -32,9 +38,14 @@ private:
     void infoReset();
 
     Ui::frmTelefono& ui;
+    Platform& m_platform;
     QWidget* m_window;
     // Set when the last tick stood for imgScritta01.
     bool m_flag = false;
     bool m_ticked = false;
-    QList<QPointer<QMovie>> m_restingMovies;
+    QList<QPointer<QWidget>> m_followed;
+    QList<QPointer<MouseLabel>> m_animated;
+    bool m_resting = false;
+    bool m_restingTimerWasActive = false;
+    QDateTime m_restStarted;
 };

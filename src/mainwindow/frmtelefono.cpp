@@ -38,17 +38,25 @@ QString archiveFolder()
 
 } // namespace
 
-frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile, QWidget* parent)
+frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile, QWidget* parent,
+                         Build build)
     : QWidget(parent), m_platform(platform), m_cardFile(std::move(cardFile))
 {
+    if (build == Build::Now)
+        buildControls();
+}
+
+void frmTelefono::buildControls()
+{
+    m_built = true;
     ui.setupUi(this);
     // The window's features.
-    m_slotEditor = std::make_unique<SlotEditor>(ui, platform, this);
-    m_typesCommand = std::make_unique<TypesCommand>(ui, platform, this);
-    m_reportCommands = std::make_unique<ReportCommands>(*this, ui, platform);
-    m_calendarPanel = std::make_unique<CalendarPanel>(ui, platform, this);
-    m_animations = std::make_unique<Animations>(ui, this);
-    m_alarmPanel = std::make_unique<AlarmPanel>(ui, platform, this);
+    m_slotEditor = std::make_unique<SlotEditor>(ui, m_platform, this);
+    m_typesCommand = std::make_unique<TypesCommand>(ui, m_platform, this);
+    m_reportCommands = std::make_unique<ReportCommands>(*this, ui, m_platform);
+    m_calendarPanel = std::make_unique<CalendarPanel>(ui, m_platform, this);
+    m_animations = std::make_unique<Animations>(ui, m_platform, this);
+    m_alarmPanel = std::make_unique<AlarmPanel>(ui, m_platform, this);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &frmTelefono::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &frmTelefono::openInformation);
     connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
@@ -66,14 +74,26 @@ QLineEdit* frmTelefono::fieldControl(int field) const
 
 bool frmTelefono::start()
 {
-    fillTypeCombos();
-    if (!openArchive() || !MostraRecordCorrente()) {
+    const bool builtFirst = m_built;
+    if (builtFirst)
+        fillTypeCombos();
+    if (!openArchive() || !readCard()) {
         m_stop = Stop::ArchiveError;
         return false;
     }
-    if (!StartupNotices()) {
+    std::vector<NoticeStep> heldColours;
+    if (builtFirst)
+        MostraRecordCorrente();
+    if (!StartupNotices(builtFirst ? nullptr : &heldColours)) {
         m_stop = Stop::UserClosed;
         return false;
+    }
+    if (!builtFirst) {
+        buildControls();
+        fillTypeCombos();
+        MostraRecordCorrente();
+        for (const NoticeStep& step : heldColours)
+            applyColourStep(step);
     }
     ui.Timer2->start();
     ui.Label5->setText(shortDateText(m_platform.today()));
@@ -122,7 +142,7 @@ bool frmTelefono::openArchive()
     return false;
 }
 
-bool frmTelefono::MostraRecordCorrente()
+bool frmTelefono::readCard()
 {
     const IoResult read = m_cardFile->read(CurrentCardNumber, m_card);
     if (!read) {
@@ -131,9 +151,13 @@ bool frmTelefono::MostraRecordCorrente()
         reportArchiveError(QStringLiteral("leggere"), read.reason);
         return false;
     }
+    return true;
+}
+
+void frmTelefono::MostraRecordCorrente()
+{
     for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
         fieldControl(field)->setText(QString::fromStdString(m_card.fields[field - 1]));
-    return true;
 }
 
 void frmTelefono::reportArchiveError(const QString& failed, const std::string& reason)
@@ -163,14 +187,19 @@ bool frmTelefono::SalvaRecordCorrente()
     return bool(written);
 }
 
-bool frmTelefono::StartupNotices()
+bool frmTelefono::StartupNotices(std::vector<NoticeStep>* held)
 {
-    std::array<std::string, 10> dates, days;
-    for (std::size_t i = 0; i < ui.rows.size(); ++i) {
-        dates[i] = ui.rows[i].date->text().toStdString();
-        days[i] = ui.rows[i].days->text().toStdString();
+    ShownSlots shown;
+    if (held) {
+        shown = shownSlots(m_card);
+    } else {
+        for (std::size_t i = 0; i < ui.rows.size(); ++i) {
+            shown.dates[i] = ui.rows[i].date->text().toStdString();
+            shown.days[i] = ui.rows[i].days->text().toStdString();
+        }
     }
-    for (const NoticeStep& step : startupNotices(dates, days, toYearMonthDay(m_platform.today()))) {
+    for (const NoticeStep& step :
+         startupNotices(shown.dates, shown.days, toYearMonthDay(m_platform.today()))) {
         switch (step.kind) {
         case NoticeStep::Kind::Message:
             m_platform.message(nullptr, QString::fromStdString(step.text),
@@ -179,13 +208,12 @@ bool frmTelefono::StartupNotices()
                                    : Platform::Icon::None);
             break;
         case NoticeStep::Kind::ColourDaysBox:
-        case NoticeStep::Kind::ColourDateBox: {
-            const SlotControls& s = ui.rows[step.slot - 1];
-            setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
-                          QColor(step.colour.r, step.colour.g, step.colour.b));
-            describeSlotState(s.date, step.colour);
+        case NoticeStep::Kind::ColourDateBox:
+            if (held)
+                held->push_back(step);
+            else
+                applyColourStep(step);
             break;
-        }
         case NoticeStep::Kind::ShowForm1: {
             Form1 form1;
             if (m_platform.runModal(&form1) == Form1::Quit)
@@ -195,6 +223,14 @@ bool frmTelefono::StartupNotices()
         }
     }
     return true;
+}
+
+void frmTelefono::applyColourStep(const NoticeStep& step)
+{
+    const SlotControls& s = ui.rows[step.slot - 1];
+    setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
+                  QColor(step.colour.r, step.colour.g, step.colour.b));
+    describeSlotState(s.date, step.colour);
 }
 
 bool frmTelefono::checkAndSave()
@@ -240,6 +276,7 @@ void frmTelefono::openInformation()
         m_form2 = form2;
         connect(form2, &Form2::printRequested, m_reportCommands.get(),
                 [this, form2] { m_reportCommands->printInformation(form2); });
+        m_animations->follow(form2);
         emit form2Created(form2);
     }
     m_form2->show();

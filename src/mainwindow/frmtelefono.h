@@ -7,6 +7,7 @@
 #include <memory>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class AlarmPanel;
 class Animations;
@@ -17,12 +18,19 @@ class ReportCommands;
 class SlotEditor;
 class TypesCommand;
 
+struct NoticeStep;
+
 class frmTelefono : public QWidget {
     Q_OBJECT
 public:
+    // When the controls are made: at once, or by start() once the start notices are given,
+    // which then evaluates the card as the controls would show it. A start that ends at
+    // Form1 or at an archive error then never builds them.
+    enum class Build { Now, AfterNotices };
+
     explicit frmTelefono(Platform& platform,
                          std::unique_ptr<CardFile> cardFile = std::make_unique<CardFile>(),
-                         QWidget* parent = nullptr);
+                         QWidget* parent = nullptr, Build build = Build::Now);
     ~frmTelefono() override;
 
     enum class Stop { None, UserClosed, ArchiveError };
@@ -45,13 +53,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildControls();
     void fillTypeCombos();
     bool openArchive();
-    bool MostraRecordCorrente();
+    bool readCard();
+    void MostraRecordCorrente();
     // Names the archive, its folder and the reason; the program ends after it.
     void reportArchiveError(const QString& failed, const std::string& reason);
     bool SalvaRecordCorrente();
-    bool StartupNotices();
+    // Colour steps are applied at once, or kept in held when the controls are not built yet.
+    bool StartupNotices(std::vector<NoticeStep>* held);
+    // The one place where a start's colour step reaches the controls.
+    void applyColourStep(const NoticeStep& step);
     // The check and save shared by the exit button and a close of the window.
     bool checkAndSave();
     void leaveByExitButton();
@@ -59,6 +72,7 @@ private:
 
     Platform& m_platform;
     std::unique_ptr<CardFile> m_cardFile;
+    bool m_built = false;
     Stop m_stop = Stop::None;
     int CurrentCardNumber = 1;
     DeadlineCard m_card;

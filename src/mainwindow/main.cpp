@@ -28,7 +28,10 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtItalian);
 
     QtPlatform platform;
-    frmTelefono window(platform);
+    // The start notices and Form1 come before the main window's controls are made: a start
+    // that ends at Form1 never makes them, and Form1 shows sooner.
+    frmTelefono window(platform, std::make_unique<CardFile>(), nullptr,
+                       frmTelefono::Build::AfterNotices);
     // Any archive error ends the program with a failure status; "Chiudi" is a normal end.
     if (!window.start())
         return window.stopReason() == frmTelefono::Stop::ArchiveError ? 1 : 0;

@@ -8,7 +8,7 @@
 #include <QString>
 
 class QDialog;
-class QPrinter;
+class PrintJob;
 class QWidget;
 
 class Platform {
@@ -31,8 +31,8 @@ public:
     virtual QDateTime now() = 0;
     // The folder of the program's files (lista.txt, the .wav files).
     virtual QString programFolder() = 0;
-    // The default printer, or none.
-    virtual std::unique_ptr<QPrinter> defaultPrinter() = 0;
+    // A document of the given name on the default printer, or none.
+    virtual std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) = 0;
     // Shows a dialog modally and returns its result when it has closed.
     virtual int runModal(QDialog* dialog) = 0;
     // Ends the program once the current event has been handled; every window closes.

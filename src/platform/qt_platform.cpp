@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 QtPlatform::QtPlatform(QObject* parent) : QObject(parent)
 {
@@ -59,12 +59,18 @@ QString QtPlatform::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-std::unique_ptr<QPrinter> QtPlatform::defaultPrinter()
+std::unique_ptr<PrintJob> QtPlatform::defaultPrinter(const QString& documentName)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!m_printModuleTried) {
+        m_printModuleTried = true;
+        // Loaded for good: the jobs' code must outlive it.
+        QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(kPrintModuleName));
+        m_createPrintJob =
+            reinterpret_cast<CreateDefaultPrintJob>(module.resolve(kCreateDefaultPrintJob));
+        if (!m_createPrintJob)
+            qWarning("No print module: %s", qPrintable(module.errorString()));
+    }
+    return std::unique_ptr<PrintJob>(m_createPrintJob ? m_createPrintJob(documentName) : nullptr);
 }
 
 int QtPlatform::runModal(QDialog* dialog)

@@ -2,6 +2,7 @@
 // The real platform: Qt's message boxes, beep, clock and default printer, and the wave player.
 
 #include "platform/platform.h"
+#include "platform/print_job.h"
 #include "platform/wave_player.h"
 
 #include <QObject>
@@ -19,10 +20,12 @@ public:
     QDate today() override;
     QDateTime now() override;
     QString programFolder() override;
-    std::unique_ptr<QPrinter> defaultPrinter() override;
+    std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) override;
     int runModal(QDialog* dialog) override;
     void quit() override;
 
 private:
     WavePlayer m_wavePlayer;
+    bool m_printModuleTried = false;
+    CreateDefaultPrintJob m_createPrintJob = nullptr;
 };

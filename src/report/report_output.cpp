@@ -2,6 +2,7 @@
 
 #include "platform/dates.h"
 #include "platform/platform.h"
+#include "platform/print_job.h"
 #include "report/report_text.h"
 #include "windows/form2.h"
 #include "windows/frmtelefono_layout.h"
@@ -10,8 +11,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace {
 
@@ -78,7 +79,7 @@ QStringList ReportCommands::pageLines() const
 
 void ReportCommands::printReport()
 {
-    std::unique_ptr<QPrinter> printer = m_platform.defaultPrinter();
+    std::unique_ptr<PrintJob> printer = m_platform.defaultPrinter(kProductName);
     // The pictures are read before anything is spooled, so a bad one sends nothing.
     const QImage title(QStringLiteral(":/title210x30.png"));
     const QImage brand = QImageReader(QStringLiteral(":/brand158x52.gif")).read();
@@ -86,30 +87,30 @@ void ReportCommands::printReport()
         printFailed(&m_window);
         return;
     }
-    printer->setDocName(kProductName);
     if (!printDocument(*printer, {{title, {4100, 10}}, {brand, {4200, 15000}}}, pageLines(), 11, 0))
         printFailed(&m_window);
 }
 
 void ReportCommands::printInformation(Form2* form2)
 {
-    std::unique_ptr<QPrinter> printer = m_platform.defaultPrinter();
+    std::unique_ptr<PrintJob> printer =
+        m_platform.defaultPrinter(kProductName + QStringLiteral(" - Info"));
     if (!printer) {
         printFailed(form2);
         return;
     }
-    printer->setDocName(kProductName + QStringLiteral(" - Info"));
     const QStringList lines =
         toQt(report::informationLines(form2->ui.Text1->toPlainText().toStdString()));
     if (!printDocument(*printer, {}, lines, 10, 1000))
         printFailed(form2);
 }
 
-bool ReportCommands::printDocument(QPrinter& printer, const QList<Picture>& pictures,
+bool ReportCommands::printDocument(PrintJob& printer, const QList<Picture>& pictures,
                                    const QStringList& lines, qreal pointSize, int leftTwips)
 {
+    QPagedPaintDevice* pages = printer.pages();
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(pages))
         return false;
     const double perTwip = printer.resolution() / kTwipsPerInch;
     for (const Picture& picture : pictures) {
@@ -123,8 +124,8 @@ bool ReportCommands::printDocument(QPrinter& printer, const QList<Picture>& pict
     const qreal left = leftTwips * perTwip;
     qreal top = 0;
     for (const QString& line : lines) {
-        if (top > 0 && top + metrics.height() > printer.height()) {
-            if (!printer.newPage()) {
+        if (top > 0 && top + metrics.height() > pages->height()) {
+            if (!pages->newPage()) {
                 printer.abort();
                 return false;
             }
@@ -133,7 +134,7 @@ bool ReportCommands::printDocument(QPrinter& printer, const QList<Picture>& pict
         painter.drawText(QPointF(left, top + metrics.ascent()), line);
         top += metrics.lineSpacing();
     }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return painter.end() && !printer.failed();
 }
 
 void ReportCommands::printFailed(QWidget* parent)

@@ -10,7 +10,7 @@
 
 class Form2;
 class Platform;
-class QPrinter;
+class PrintJob;
 class QWidget;
 namespace Ui {
 class frmTelefono;
@@ -35,7 +35,7 @@ private:
     };
     // One document: the pictures on the first page, the lines from the top at the given
     // size and left offset, on as many pages as they need. False on any printer failure.
-    static bool printDocument(QPrinter& printer, const QList<Picture>& pictures,
+    static bool printDocument(PrintJob& printer, const QList<Picture>& pictures,
                               const QStringList& lines, qreal pointSize, int leftTwips);
     void printFailed(QWidget* parent);
 

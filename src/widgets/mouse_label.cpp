@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QMovie>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QStyleOptionFocusRect>
@@ -42,15 +41,19 @@ void MouseLabel::decodePictures()
         m_picture.clear();
     }
     if (!m_animation.isEmpty()) {
-        auto* movie = new QMovie(m_animation, QByteArray(), this);
-        m_animation.clear();
         // Frames are decoded and scaled once and then kept, so the loop costs only repaints.
-        movie->setCacheMode(QMovie::CacheAll);
-        if (m_stretchedAnimation)
-            movie->setScaledSize(size());
-        setMovie(movie);
-        movie->start();
+        if (m_frames.load(m_animation, m_stretchedAnimation ? size() : QSize()))
+            setPixmap(m_frames.current());
+        m_animation.clear();
     }
+}
+
+void MouseLabel::advanceAnimation(int ms)
+{
+    if (m_frames.isEmpty() || !isVisible() || window()->isMinimized())
+        return;
+    if (m_frames.advance(ms))
+        setPixmap(m_frames.current());
 }
 
 void MouseLabel::setOpaque()

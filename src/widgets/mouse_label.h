@@ -2,6 +2,8 @@
 // A label, image or picture box that reports the mouse: the old toolkit's lightweight
 // controls answer move, press, release and click, which QLabel keeps to itself.
 
+#include "widgets/frame_animation.h"
+
 #include <QLabel>
 
 class MouseLabel : public QLabel {
@@ -11,8 +13,11 @@ public:
 
     // Shows a picture stretched to the control's size, as an image control does.
     void setStretchedPicture(const QString& resource);
-    // Shows an animated picture (GIF), looping, stretched or at its own size.
+    // Shows an animated picture (GIF), looping, stretched or at its own size. Its frames
+    // move on only by advanceAnimation: the window's clock drives them.
     void setAnimation(const QString& resource, bool stretched);
+    // The window's clock moved on by ms; nothing is drawn while the control cannot be seen.
+    void advanceAnimation(int ms);
     // Both are decoded when the control is first shown: a window that is built and then
     // waits (the main window behind Form1) or a control that stays hidden costs nothing.
     // A picture box: it paints its whole area itself (background colour, then the picture),
@@ -41,4 +46,5 @@ private:
     bool m_pressed = false;
     QString m_picture, m_animation;
     bool m_stretchedAnimation = false;
+    FrameAnimation m_frames;
 };

@@ -243,7 +243,7 @@ void frmTelefono::setupUi(QWidget* w)
         const int top = kRowTop[b.slot - 1];
         SlotControls& s = rows[b.slot - 1];
         s.date = textBox(w, b.dateBox, 840, top, 975, 405);
-        s.date->setMaxLength(8);
+        s.date->setMaxLength(kDateBoxLength);
         s.date->setFont(layoutFont("Times New Roman", 12, true));
         s.date->setToolTip(kDateTip);
         setBackColour(s.date, toolTipColour());
@@ -255,12 +255,12 @@ void frmTelefono::setupUi(QWidget* w)
         setBackColour(s.type, toolTipColour());
 
         s.text = textBox(w, b.textBox, 3480, b.slot == 3 ? 3240 : top, 7455, 405);
-        s.text->setMaxLength(95);
+        s.text->setMaxLength(kTextBoxLength);
         s.text->setToolTip("Inserire scadenza Max 96 caratteri");
         setBackColour(s.text, slotTextBack(b.slot));
 
         s.days = textBox(w, b.daysBox, 11160, top, 495, b.slot == 9 ? 390 : 405);
-        s.days->setMaxLength(2);
+        s.days->setMaxLength(kDaysBoxLength);
         s.days->setText("1");
         s.days->setFont(layoutFont("Times New Roman", 14.25));
         s.days->setToolTip("Max 99");

@@ -91,7 +91,7 @@ private slots:
         // Answers the modal windows as a user would: on through Form1, then reads the notice.
         QString noticeType, noticeText;
         QSize outline;
-        bool noticeExposed = false, mainMinimised = false;
+        bool noticeExposed = false, mainMinimised = false, flickerHeld = false;
         QTimer user;
         user.setInterval(20);
         frmTelefono* window = nullptr;
@@ -107,6 +107,8 @@ private slots:
                 noticeText = notice->ui.Label3->text();
                 outline = notice->mask().boundingRect().size();
                 mainMinimised = window && window->isMinimized();
+                // The caption's clock rests while minimised; the alarm's went on counting.
+                flickerHeld = window && !window->ui.Timer1->isActive();
                 QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
             }
         });
@@ -137,6 +139,7 @@ private slots:
         QCOMPARE(noticeType, QString("Telefonata"));
         QCOMPARE(noticeText, QString("Richiamare"));
         QVERIFY(mainMinimised);
+        QVERIFY(flickerHeld);
         QCOMPARE(outline, QSize(241, 249));
         QCOMPARE(platform.played, QStringList{program.path() + "/tel.wav"});
         QVERIFY(!w.isMinimized());

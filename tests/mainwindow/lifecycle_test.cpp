@@ -93,6 +93,37 @@ class LifecycleTest : public QObject {
             ->text(QAccessible::Description);
     }
 
+    // What a user sees of a start and its exit: messages, Form1, and then every slot's
+    // boxes, colours and type entries, and the archive's bytes after cmdEsci.
+    QStringList startAndLeave(const QByteArray& record, frmTelefono::Build build, bool quit)
+    {
+        writeBytes(archive(), record);
+        FakePlatform platform;
+        platform.todayDate = QDate(2005, 3, 10);
+        platform.folder = m_program.path();
+        if (quit)
+            answerForm1(platform, Form1::Quit);
+        frmTelefono w(platform, std::make_unique<CardFile>(), nullptr, build);
+        QStringList seen{QString::number(w.start())};
+        for (const FakePlatform::Message& m : platform.messages)
+            seen << m.text + " " + QString::number(int(m.icon));
+        seen << platform.modalWindows;
+        if (!quit) {
+            seen << w.ui.Label5->text();
+            for (const SlotControls& s : w.ui.rows) {
+                seen << s.date->text() << s.text->text() << s.days->text()
+                     << backColour(s.date).name() << backColour(s.days).name()
+                     << s.type->currentText() << QString::number(s.type->count())
+                     << s.type->itemText(0)
+                     << QAccessible::queryAccessibleInterface(s.date)->text(
+                            QAccessible::Description);
+            }
+            QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        }
+        seen << QString::fromLatin1(readBytes(archive()).toHex());
+        return seen;
+    }
+
 private slots:
     void init()
     {
@@ -102,6 +133,69 @@ private slots:
         QFile::remove(QDir(m_program.path()).filePath("lista.txt"));
     }
     void cleanup() { QDir::setCurrent(m_previousFolder); }
+
+    void startBeforeTheControlsGivesWhatTheBuiltWindowGives()
+    {
+        writeBytes(QDir(m_program.path()).filePath("lista.txt"), "Bollo\r\nLuce");
+        const QByteArray pad = QByteArray(100, 'x');
+        // Raw fields (slot, date, text, days) for what no editing rule would let through.
+        const struct {
+            const char* name;
+            std::vector<std::array<QByteArray, 4>> rows;
+            bool quit;
+        } cards[] = {
+            {"days text that is no number",
+             {{"4", "12/03/05", "Luce", "x2"},
+              {"5", "11/03/05", "Gas", ""},
+              {"6", "13/03/05", "", "-3"},
+              {"7", "14/03/05", "", "1.5"}},
+             false},
+            {"empty and junk dates",
+             {{"1", "", "Bollo", "1"},
+              {"2", "ab/cd/ef", "", "1"},
+              {"3", "10/3/05", "", "0"},
+              {"4", "31/02/05", "", "1"},
+              {"8", "\xe8\xe8/03/05", "", "1"}},
+             false},
+            {"texts at the length limit",
+             {{"1", "10/03/05" + pad, pad, "123"},
+              {"2", "09/03/2005", "\xe8" + pad, "1"},
+              {"3", "11/03/05", "", "01" + pad}},
+             false},
+            {"every slot due",
+             {{"1", "10/03/05", "a", "1"},
+              {"2", "10/03/05", "b", "0"},
+              {"3", "10/03/05", "", "1"},
+              {"4", "10/03/05", "", "1"},
+              {"5", "10/03/05", "", "1"},
+              {"6", "10/03/05", "", "1"},
+              {"7", "10/03/05", "", "1"},
+              {"8", "10/03/05", "", "1"},
+              {"9", "10/03/05", "", "1"},
+              {"10", "10/03/05", "", "99"}},
+             false},
+            {"nothing due, Chiudi", {{"3", "08/03/05", "", "zz"}}, true},
+            {"nothing due, Apri", {{"3", "08/03/05", "", "zz"}}, false},
+        };
+        for (const auto& card : cards) {
+            QByteArray record(DeadlineCard::RecordSize, ' ');
+            for (const SlotBinding& b : kSlots)
+                record.replace((b.daysField - 1) * 100, 1, "1");
+            for (const auto& [slot, date, text, days] : card.rows) {
+                const SlotBinding& b = kSlots[slot.toInt() - 1];
+                const int fields[] = {b.dateField, b.textField, b.daysField};
+                const QByteArray values[] = {date, text, days};
+                for (int i = 0; i < 3; ++i)
+                    record.replace((fields[i] - 1) * 100, 100,
+                                   values[i].leftJustified(100, ' ', true));
+            }
+            const QStringList built = startAndLeave(record, frmTelefono::Build::Now, card.quit);
+            const QStringList later =
+                startAndLeave(record, frmTelefono::Build::AfterNotices, card.quit);
+            QVERIFY2(built == later, card.name);
+            QVERIFY2(built.size() > 3, card.name);
+        }
+    }
 
     void dueSoonAndExpiredNoticesComeInOrderBeforeForm1()
     {
@@ -450,6 +544,8 @@ private slots:
             QWidget* form2 = visibleForm2();
             QVERIFY(form2);
             QVERIFY(s->window->isMinimized());
+            // The one clock goes on while Form2, whose banner it moves, is in sight.
+            QVERIFY(s->window->ui.Timer1->isActive());
             auto* exit = form2->findChild<QPushButton*>("Command1");
             QTest::mouseClick(exit, Qt::LeftButton);
             QVERIFY(!s->window->isMinimized());

@@ -4,12 +4,12 @@
 
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
+#include "platform/print_job.h"
 #include "platform/qt_platform.h"
 
 #include <cstdio>
 #include <QApplication>
 #include <QDir>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,13 +17,13 @@ namespace {
 
 class SpoolerPlatform : public FakePlatform {
 public:
-    std::unique_ptr<QPrinter> defaultPrinter() override
+    std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) override
     {
-        std::unique_ptr<QPrinter> printer = m_real.defaultPrinter();
-        printerName = printer ? printer->printerName() : QString();
+        std::unique_ptr<PrintJob> printer = m_real.defaultPrinter(documentName);
+        foundPrinter = printer != nullptr;
         return printer;
     }
-    QString printerName;
+    bool foundPrinter = false;
 
 private:
     QtPlatform m_real;
@@ -49,8 +49,8 @@ int main(int argc, char* argv[])
     window.ui.rows[0].text->setText("Bollo > moto");
     QTest::mouseClick(window.ui.Command3, Qt::LeftButton);
 
-    std::fprintf(stderr, "printer: %s\n", qPrintable(platform.printerName));
+    std::fprintf(stderr, "printer: %s\n", platform.foundPrinter ? "found" : "none");
     for (const auto& m : platform.messages)
         std::fprintf(stderr, "message: %s (%s)\n", qPrintable(m.text), qPrintable(m.title));
-    return platform.printerName.isEmpty() || !platform.messages.empty() ? 1 : 0;
+    return !platform.foundPrinter || !platform.messages.empty() ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include "platform/printer_job.h"
+
 #include <QPrinter>
 
 void FakePlatform::message(QWidget*, const QString& text, Icon icon, const QString& title)
@@ -19,9 +21,13 @@ bool FakePlatform::askYesNo(QWidget*, const QString& text)
     return yes;
 }
 
-std::unique_ptr<QPrinter> FakePlatform::defaultPrinter()
+std::unique_ptr<PrintJob> FakePlatform::defaultPrinter(const QString& documentName)
 {
-    return printerFactory ? printerFactory() : nullptr;
+    std::unique_ptr<QPrinter> printer = printerFactory ? printerFactory() : nullptr;
+    if (!printer)
+        return nullptr;
+    printer->setDocName(documentName);
+    return std::make_unique<PrinterJob>(std::move(printer));
 }
 
 int FakePlatform::runModal(QDialog* dialog)

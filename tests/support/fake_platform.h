@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <vector>
 
+class QPrinter;
+
 class FakePlatform : public Platform {
 public:
     struct Message {
@@ -26,7 +28,7 @@ public:
     QDate today() override { return todayDate; }
     QDateTime now() override { return QDateTime(todayDate, nowTime); }
     QString programFolder() override { return folder; }
-    std::unique_ptr<QPrinter> defaultPrinter() override;
+    std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) override;
     int runModal(QDialog* dialog) override;
     void quit() override { ++quits; }
 

@@ -26,7 +26,12 @@ function(t10_windows_resources target rc)
   target_include_directories(${target} PRIVATE
     $<$<COMPILE_LANGUAGE:RC>:${CMAKE_SOURCE_DIR}/resources/windows>
     $<$<COMPILE_LANGUAGE:RC>:${CMAKE_BINARY_DIR}/generated>)
-  if(NOT MSVC)
+  t10_windows_release_stripped(${target})
+endfunction()
+
+# A release program or DLL without debugging sections.
+function(t10_windows_release_stripped target)
+  if(WIN32 AND NOT MSVC)
     target_link_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
   endif()
 endfunction()

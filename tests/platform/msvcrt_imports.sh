@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the Windows programs import from msvcrt.dll, Microsoft's old C runtime, against the list
+# What the Windows programs (and the print module they load) import from msvcrt.dll, Microsoft's old C runtime, against the list
 # of reviewed functions: Wine's runtime takes what Microsoft's refuses, so a call that passes
 # the Wine tests is not yet known to work on Windows. A new import fails here until someone has
 # read Microsoft's documentation of it and added it to the list; a stale entry fails too, so the

@@ -64,13 +64,7 @@ xdotool type --delay 80 "AFFITTO"
 xdotool key Return
 sleep 0.3
 [ -n "${T10_SCREENSHOTS:-}" ] && import -window root "$T10_SCREENSHOTS/typed_types.png" 2>/dev/null
-# cmdEsci: twips 120,0,735,495.
-clickIn "$main" 32 16
-for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on the exit button"
+leaveByExitButton "$main" "$pid" || fail "the program did not end on the exit button"
 pid=
 
 [ -f "$work/Archivio.DAT" ] || fail "no Archivio.DAT written"

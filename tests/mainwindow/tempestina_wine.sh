@@ -49,15 +49,10 @@ startToMainWindow() {
     sleep 1
 }
 
-# cmdEsci (twips 120,0,735,495), and the program must end having written its card.
+# cmdEsci, and the program must end having written its card.
 exitAndWait() {
     local folder=$1 name=$2
-    clickIn "$main" 32 16
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && fail "$name: the program did not end on the exit button"
+    leaveByExitButton "$main" "$pid" || fail "$name: the program did not end on the exit button"
     pid=
     [ -f "$folder/Archivio.DAT" ] || fail "$name: no Archivio.DAT written"
 }

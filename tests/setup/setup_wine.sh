@@ -127,12 +127,7 @@ if [ -n "${T10_SCREENSHOTS:-}" ]; then
     mkdir -p "$T10_SCREENSHOTS"
     import -window root "$T10_SCREENSHOTS/setup_installed_program.png"
 fi
-clickIn "$main" 32 16 # cmdEsci
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && stop "the program did not end on its exit button"
+leaveByExitButton "$main" "$pid" || stop "the program did not end on its exit button"
 pid=
 wineserver -w
 [ "$(stat -c %s "$dir/Archivio.DAT" 2>/dev/null)" = 3002 ] || stop "no card saved in $dir"

@@ -29,7 +29,8 @@ fail() {
 }
 [ -f "$portable/Tempestina10.exe" ] || fail "no Tempestina10.exe in $portable"
 
-source "$(dirname "$0")/../support/x_windows.sh"
+support=$(cd "$(dirname "$0")/../support" && pwd)
+source "$support/x_windows.sh"
 waitTenths=300
 
 # Starts a program in folder $1 (named $2 in messages) and goes on from Form1 to the main
@@ -96,7 +97,9 @@ echo "Windows: Form1, the main window, and one card of 3002 bytes with the date 
 
 if [ -x "$linux/Tempestina10" ]; then
     mkdir "$work/linux"
-    QT_QPA_PLATFORM=xcb startToMainWindow "$work/linux" "Linux" "$linux/Tempestina10"
+    # A home and a session bus of its own, as every Linux test program has.
+    QT_QPA_PLATFORM=xcb startToMainWindow "$work/linux" "Linux" \
+        bash "$support/private_home.sh" "$linux/Tempestina10"
     typeSlotOne
     exitAndWait "$work/linux" "Linux"
     cmp "$archive" "$work/linux/Archivio.DAT" || fail "Archivio.DAT differs from the Linux one"

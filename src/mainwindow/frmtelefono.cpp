@@ -48,7 +48,6 @@ frmTelefono::frmTelefono(Platform& platform, std::unique_ptr<CardFile> cardFile,
 
 void frmTelefono::buildControls()
 {
-    m_built = true;
     ui.setupUi(this);
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, m_platform, this);
@@ -74,7 +73,7 @@ QLineEdit* frmTelefono::fieldControl(int field) const
 
 bool frmTelefono::start()
 {
-    const bool builtFirst = m_built;
+    const bool builtFirst = m_slotEditor != nullptr;
     if (builtFirst)
         fillTypeCombos();
     if (!openArchive() || !readCard()) {

@@ -72,7 +72,6 @@ private:
 
     Platform& m_platform;
     std::unique_ptr<CardFile> m_cardFile;
-    bool m_built = false;
     Stop m_stop = Stop::None;
     int CurrentCardNumber = 1;
     DeadlineCard m_card;

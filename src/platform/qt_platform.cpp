@@ -1,10 +1,10 @@
 #include "platform/qt_platform.h"
 
+#include "platform/program_module.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
-#include <QDir>
-#include <QLibrary>
 #include <QMessageBox>
 
 QtPlatform::QtPlatform(QObject* parent) : QObject(parent)
@@ -63,12 +63,8 @@ std::unique_ptr<PrintJob> QtPlatform::defaultPrinter(const QString& documentName
 {
     if (!m_printModuleTried) {
         m_printModuleTried = true;
-        // Loaded for good: the jobs' code must outlive it.
-        QLibrary module(QDir(QCoreApplication::applicationDirPath()).filePath(kPrintModuleName));
-        m_createPrintJob =
-            reinterpret_cast<CreateDefaultPrintJob>(module.resolve(kCreateDefaultPrintJob));
-        if (!m_createPrintJob)
-            qWarning("No print module: %s", qPrintable(module.errorString()));
+        m_createPrintJob = reinterpret_cast<CreateDefaultPrintJob>(programModuleEntry(
+            QCoreApplication::applicationDirPath(), kPrintModuleName, kCreateDefaultPrintJob));
     }
     return std::unique_ptr<PrintJob>(m_createPrintJob ? m_createPrintJob(documentName) : nullptr);
 }

@@ -1,11 +1,10 @@
 #include "platform/wave_player.h"
 
+#include "platform/program_module.h"
 #include "platform/wave_output.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 
 struct WavePlayer::Impl {
     QString moduleFolder;
@@ -35,12 +34,9 @@ void WavePlayer::prepare()
     if (m_impl->moduleTried)
         return;
     m_impl->moduleTried = true;
-    // Loaded for good: the output's code must outlive it.
-    QLibrary module(QDir(m_impl->moduleFolder).filePath(kWaveModuleName));
-    if (auto create = reinterpret_cast<CreateWaveOutput>(module.resolve(kCreateWaveOutput)))
+    if (auto create = reinterpret_cast<CreateWaveOutput>(
+            programModuleEntry(m_impl->moduleFolder, kWaveModuleName, kCreateWaveOutput)))
         m_impl->output = create(this);
-    else
-        qWarning("No sound module: %s", qPrintable(module.errorString()));
 }
 
 void WavePlayer::play(const QString& path)

@@ -2,6 +2,7 @@
 // A drawn rounded rectangle that frames or backs other controls; it never takes the mouse.
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 
 class Shape : public QWidget {
@@ -19,4 +20,5 @@ private:
     QColor m_border{0, 0, 0};
     int m_borderWidth = 1;
     QColor m_fill; // invalid: transparent
+    QPixmap m_drawn;
 };

@@ -66,20 +66,20 @@ void Animations::flicker()
 {
     m_flag = !m_flag;
     m_ticked = true;
-    // While only another window is in sight the flag goes on, but nothing is drawn here.
-    showFlickerPicture();
     for (const QPointer<MouseLabel>& label : std::as_const(m_animated)) {
         if (label)
             label->advanceAnimation(kTickMs);
     }
+    // Last, as it draws at once: what the animated pictures changed is drawn with it.
+    // While only another window is in sight the flag goes on, but nothing is drawn here.
+    showFlickerPicture();
 }
 
 void Animations::showFlickerPicture()
 {
     if (!m_ticked || !windowShowing())
         return;
-    const QPixmap picture = m_flag ? ui.imgScritta01->pixmap() : ui.imgScritta02->pixmap();
-    ui.imgCorrente->setPixmap(picture);
+    ui.imgCorrente->showPicture(m_flag ? ui.imgScritta01->pixmap() : ui.imgScritta02->pixmap());
 }
 
 bool Animations::windowShowing() const

@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <utility>
+
 class MouseLabel : public QLabel {
     Q_OBJECT
 public:
@@ -16,10 +18,16 @@ public:
     // Shows an animated picture (GIF), looping, stretched or at its own size. Its frames
     // move on only by advanceAnimation: the window's clock drives them.
     void setAnimation(const QString& resource, bool stretched);
-    // The window's clock moved on by ms; nothing is drawn while the control cannot be seen.
-    void advanceAnimation(int ms);
     // Both are decoded when the control is first shown: a window that is built and then
     // waits (the main window behind Form1) or a control that stays hidden costs nothing.
+    // The window's clock moved on by ms; nothing is drawn while the control cannot be seen.
+    void advanceAnimation(int ms);
+    // Shows the picture in place of the label's own and draws at once the part that changed:
+    // unlike setPixmap it posts no events, which a picture changed twenty times a second would
+    // pay for each time.
+    void showPicture(const QPixmap& picture);
+    // What the label draws: the animation's frame, the picture given to showPicture, or its own.
+    QPixmap shownPicture() const;
     // A picture box: it paints its whole area itself (background colour, then the picture),
     // so that changing its picture repaints nothing beneath it.
     void setOpaque();
@@ -42,9 +50,14 @@ protected:
 
 private:
     void decodePictures();
+    const QPixmap* ownDrawing() const;
+    QRect pictureRect(const QPixmap& picture) const;
 
     bool m_pressed = false;
     QString m_picture, m_animation;
     bool m_stretchedAnimation = false;
     FrameAnimation m_frames;
+    QPixmap m_shown;
+    std::pair<qint64, qint64> m_comparedPair; // cache keys, the smaller first
+    QRect m_pairDiffers;
 };

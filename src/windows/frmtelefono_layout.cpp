@@ -361,6 +361,12 @@ void frmTelefono::setupUi(QWidget* w)
          std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
         hidden->hide();
 
+    // The caption picture changes twenty times a second, and each repaint looks through the
+    // controls above the changed one: on top, there is none but the progress bar it must not
+    // cover.
+    imgCorrente->raise();
+    ProgressBar1->raise();
+
     Timer1 = timer(w, "Timer1", 50, true);
     tmrAll = timer(w, "tmrAll", 1000, false);
     tmrAll->setTimerType(Qt::PreciseTimer);

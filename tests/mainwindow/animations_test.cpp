@@ -4,12 +4,14 @@
 #include "card_builder.h"
 #include "fake_platform.h"
 #include "mainwindow/frmtelefono.h"
+#include "widgets/frame_animation.h"
 #include "widgets/look.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMovie>
+#include <QPaintEvent>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,8 +33,8 @@ QPixmap filled(const QColor& colour)
 // Which of the two caption pictures imgCorrente shows: 1, 2, or 0 for neither.
 int shownPicture(const Ui::frmTelefono& ui)
 {
-    const qint64 key = ui.imgCorrente->pixmap().cacheKey();
-    if (ui.imgCorrente->pixmap().isNull())
+    const qint64 key = ui.imgCorrente->shownPicture().cacheKey();
+    if (ui.imgCorrente->shownPicture().isNull())
         return 0;
     return key == ui.imgScritta01->pixmap().cacheKey()   ? 1
            : key == ui.imgScritta02->pixmap().cacheKey() ? 2
@@ -43,15 +45,37 @@ int shownPicture(const Ui::frmTelefono& ui)
 class PaintCounter : public QObject {
 public:
     QHash<QString, int> paints;
+    QHash<QString, QRegion> areas;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             ++paints[watched->objectName()];
+            areas[watched->objectName()] += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 };
+
+// Every pixel in which two pictures differ, found one by one.
+QList<QPoint> pixelsThatDiffer(const QImage& a, const QImage& b)
+{
+    QList<QPoint> differ;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                differ.append({x, y});
+        }
+    }
+    return differ;
+}
+
+bool allInside(const QList<QPoint>& points, const QRegion& area)
+{
+    return std::all_of(points.cbegin(), points.cend(),
+                       [&area](const QPoint& p) { return area.contains(p); });
+}
 
 // Records the order in which the slot texts take a new background.
 class RecolourLog : public QObject {
@@ -125,7 +149,7 @@ private slots:
 
         tick(ui.Timer1);
         QCOMPARE(shownPicture(ui), 1);
-        QCOMPARE(ui.imgCorrente->pixmap().toImage().pixelColor(5, 5), QColor(Qt::red));
+        QCOMPARE(ui.imgCorrente->shownPicture().toImage().pixelColor(5, 5), QColor(Qt::red));
         tick(ui.Timer1);
         QCOMPARE(shownPicture(ui), 2);
         tick(ui.Timer1);
@@ -167,22 +191,58 @@ private slots:
         // No picture runs on a clock of its own.
         for (QMovie* movie : w->findChildren<QMovie*>())
             QCOMPARE(movie->state(), QMovie::NotRunning);
-        const qint64 first = ui.Image2->pixmap().cacheKey();
-        QVERIFY(!ui.Image2->pixmap().isNull());
+        const qint64 first = ui.Image2->shownPicture().cacheKey();
+        QVERIFY(!ui.Image2->shownPicture().isNull());
         QTest::qWait(300);
-        QCOMPARE(ui.Image2->pixmap().cacheKey(), first);
+        QCOMPARE(ui.Image2->shownPicture().cacheKey(), first);
         // The globe's frames last 250 ms: five ticks.
         for (int i = 0; i < 4; ++i)
             tick(ui.Timer1);
-        QCOMPARE(ui.Image2->pixmap().cacheKey(), first);
+        QCOMPARE(ui.Image2->shownPicture().cacheKey(), first);
         tick(ui.Timer1);
-        const qint64 second = ui.Image2->pixmap().cacheKey();
+        const qint64 second = ui.Image2->shownPicture().cacheKey();
         QVERIFY(second != first);
         // Minimised, the frames are held.
         w->showMinimized();
         for (int i = 0; i < 10; ++i)
             tick(ui.Timer1);
-        QCOMPARE(ui.Image2->pixmap().cacheKey(), second);
+        QCOMPARE(ui.Image2->shownPicture().cacheKey(), second);
+    }
+
+    void animatedPictureChangesOnlyInsideTheAreaItRedraws_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("scaledTo");
+        QTest::newRow("globe, stretched") << ":/globe150.gif" << QSize(174, 166);
+        QTest::newRow("brand") << ":/brand158x52.gif" << QSize();
+        QTest::newRow("Form2 banner, stretched") << ":/banner210x40.gif" << QSize(210, 40);
+    }
+
+    void animatedPictureChangesOnlyInsideTheAreaItRedraws()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, scaledTo);
+        FrameAnimation animation;
+        QVERIFY(animation.load(file, scaledTo));
+        const QImage first = animation.current().toImage();
+        QImage before = first;
+        int frames = 0;
+        // Once round the loop and into the next: the first frame follows the last.
+        for (int ms = 0; ms < 60000 && frames <= 40; ms += 50) {
+            const QRect redrawn = animation.advance(50);
+            const QImage now = animation.current().toImage();
+            QVERIFY2(allInside(pixelsThatDiffer(before, now), redrawn),
+                     qPrintable(QString("frame %1").arg(frames)));
+            if (!redrawn.isEmpty()) {
+                QVERIFY(now.rect().contains(redrawn));
+                ++frames;
+            }
+            before = now;
+            if (frames > 1 && now == first)
+                break;
+        }
+        QVERIFY(frames > 1);
+        QCOMPARE(before, first);
     }
 
     void flickerChangesTheCaptionEveryFiftyMs()
@@ -193,9 +253,9 @@ private slots:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         int changes = 0;
-        qint64 last = ui.imgCorrente->pixmap().cacheKey();
+        qint64 last = ui.imgCorrente->shownPicture().cacheKey();
         connect(ui.Timer1, &QTimer::timeout, w.get(), [&] {
-            const qint64 key = ui.imgCorrente->pixmap().cacheKey();
+            const qint64 key = ui.imgCorrente->shownPicture().cacheKey();
             changes += key != last;
             last = key;
         });
@@ -219,6 +279,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QTRY_VERIFY(!ui.rows[9].cascade->isActive() &&
                     backColour(ui.R10) == toolTipColour()); // cascade done
+        tick(ui.Timer1);                                    // the first picture is drawn whole
         QTest::qWait(100);
 
         PaintCounter counter;
@@ -230,6 +291,12 @@ private slots:
             QTest::qWait(30);
         }
         QVERIFY(counter.paints.value("imgCorrente") >= 1);
+        // What the two pictures share is not drawn again, what they do not share always is.
+        const QList<QPoint> differ = pixelsThatDiffer(ui.imgScritta01->pixmap().toImage(),
+                                                      ui.imgScritta02->pixmap().toImage());
+        QVERIFY(!differ.isEmpty());
+        QVERIFY(allInside(differ, counter.areas.value("imgCorrente")));
+        QVERIFY(!counter.areas.value("imgCorrente").contains(QPoint(0, 0)));
         // Controls lying over the picture's edge share its pixels; nothing else repaints.
         for (auto it = counter.paints.cbegin(); it != counter.paints.cend(); ++it) {
             auto* painted = w->findChild<QWidget*>(it.key());

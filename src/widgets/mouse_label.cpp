@@ -66,6 +66,9 @@ void MouseLabel::advanceAnimation(int ms)
 
 void MouseLabel::showPicture(const QPixmap& picture)
 {
+    // As with an animation, the label's own picture is the first one, for what reads it.
+    if (m_shown.isNull())
+        setPixmap(picture);
     QRect changed = rect();
     if (!m_shown.isNull() && m_shown.size() == picture.size()) {
         // Two pictures taking turns: where they differ is worked out once.

@@ -1,13 +1,12 @@
 #include "alarm/alarm_panel.h"
 
+#include "alarm/alarm_notice.h"
 #include "alarm/alarm_rules.h"
-#include "alarm/form3.h"
-#include "alarm/module3.h"
 #include "platform/platform.h"
 #include "widgets/keys.h"
 #include "widgets/look.h"
+#include "widgets/texts.h"
 #include "widgets/twips.h"
-#include "windows/texts.h"
 
 #include <QKeyEvent>
 
@@ -28,6 +27,13 @@ const QString kHelp = QStringList{"Selezionare il tipo di allarme",
                                   "Naturalmente ALZARE il volume dei diffusori audio!"}
                           .join("\r\n");
 
+// The minute counts 1 to 480, as decimal texts.
+void fillMinutes(QComboBox* box)
+{
+    for (int minutes = 1; minutes <= alarmrules::kMaxMinutes; ++minutes)
+        box->addItem(QString::number(minutes));
+}
+
 void setVisible(std::initializer_list<QWidget*> controls, bool visible)
 {
     for (QWidget* control : controls)
@@ -36,7 +42,7 @@ void setVisible(std::initializer_list<QWidget*> controls, bool visible)
 
 } // namespace
 
-AlarmPanel::AlarmPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+AlarmPanel::AlarmPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     : ui(ui), m_platform(platform), m_window(window)
 {
     // The chosen name is played from the program's folder, so that is the folder listed.
@@ -71,7 +77,7 @@ void AlarmPanel::setPanelWidth(int twips)
 
 void AlarmPanel::openPanel()
 {
-    ConteggioAttivo = 0;
+    m_counting = false;
     ui.cmdInfo->setEnabled(true);
     ui.cboAl->setEnabled(true);
     setVisible({ui.Label13, ui.Label14, ui.lblOre}, true);
@@ -89,10 +95,7 @@ void AlarmPanel::openPanel()
     ui.cboMin->clear();
     for (std::string_view type : alarmrules::kTypes)
         ui.cboAl->addItem(QString::fromUtf8(type.data(), qsizetype(type.size())));
-    CaricaMinuti(ui.cboMin);
-    for (int minutes = alarmrules::kFirstHalfMinutes + 1; minutes <= alarmrules::kMaxMinutes;
-         ++minutes)
-        ui.cboMin->addItem(QString::number(minutes));
+    fillMinutes(ui.cboMin);
     ui.cboAl->setCurrentIndex(-1);
     ui.cboAl->setEditText(typeText);
     ui.cboMin->setEditText(minutesText);
@@ -100,7 +103,7 @@ void AlarmPanel::openPanel()
 
 void AlarmPanel::pickType()
 {
-    ConteggioAttivo = 0;
+    m_counting = false;
     ui.Label111->setText("0");
     ui.cboMin->setEnabled(true);
     if (ui.cboAl->currentText() == QLatin1String(alarmrules::kCustomType.data())) {
@@ -166,7 +169,7 @@ void AlarmPanel::showHelp()
 
 void AlarmPanel::arm()
 {
-    ConteggioAttivo = 1;
+    m_counting = true;
     ui.tmrAll->start();
     ui.Command5->setEnabled(false);
     setVisible({ui.Label111, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Image3}, true);
@@ -183,12 +186,12 @@ void AlarmPanel::tick()
     const QString counter = ui.Label111->text();
     m_window->setWindowTitle(QString::fromStdString(
         alarmrules::tickCaption(m_window->isMinimized(), counter.toStdString())));
-    if (ConteggioAttivo == 1)
+    if (m_counting)
         ui.Label111->setText(QString::fromStdString(alarmrules::nextCount(counter.toStdString())));
     if (ui.Label111->text() == ui.txtUltima->text()) {
         // Not owned by the main window: the notice must show while that one is minimised.
-        Form3 notice(ui, m_platform);
-        connect(&notice, &Form3::acknowledged, this, &AlarmPanel::acknowledge);
+        AlarmNotice notice(ui, m_platform);
+        connect(&notice, &AlarmNotice::acknowledged, this, &AlarmPanel::acknowledge);
         m_platform.runModal(&notice);
     }
 }
@@ -215,7 +218,7 @@ void AlarmPanel::acknowledge()
 
 void AlarmPanel::cancel()
 {
-    ConteggioAttivo = 0;
+    m_counting = false;
     ui.ann->hide();
     ui.Command5->setEnabled(true);
     ui.tmrAll->stop();

@@ -2,7 +2,7 @@
 // The momentary alarm on the main window: the set-up panel, arming, the once-a-second
 // count, the notice and every way back to the closed panel.
 
-#include "windows/frmtelefono_layout.h"
+#include "mainwindow/main_window_layout.h"
 
 #include <QObject>
 
@@ -11,7 +11,7 @@ class Platform;
 class AlarmPanel : public QObject {
     Q_OBJECT
 public:
-    AlarmPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+    AlarmPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window);
 
 private:
     void openPanel();
@@ -27,9 +27,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setPanelWidth(int twips);
 
-    Ui::frmTelefono& ui;
+    Ui::MainWindow& ui;
     Platform& m_platform;
     QWidget* m_window;
-    // 1 lets the tick advance the counter.
-    int ConteggioAttivo = 0;
+    // Set while an armed alarm counts: the tick advances the counter only then.
+    bool m_counting = false;
 };

@@ -13,7 +13,6 @@ namespace alarmrules {
 inline constexpr std::array<std::string_view, 4> kTypes = {"Telefonata", "Appuntamento", "Impegno",
                                                            "Mio Allarme"};
 inline constexpr std::string_view kCustomType = "Mio Allarme";
-inline constexpr int kFirstHalfMinutes = 240;
 inline constexpr int kMaxMinutes = 480;
 
 // What "Pari a" is followed by: "45" "Min." up to 59 minutes, "1:30" "Ore." from 60.

@@ -95,7 +95,7 @@ std::vector<NoticeStep> startupNotices(const std::array<std::string, 10>& dates,
     for (const std::string& date : dates)
         anyDueToday = anyDueToday || date == todayText;
     if (!anyDueToday)
-        steps.push_back({Kind::ShowForm1, {}, Icon::None});
+        steps.push_back({Kind::OfferQuit, {}, Icon::None});
 
     for (int slot : kDueTodayOrder) {
         if (dates[slot - 1] == todayText) {

@@ -20,7 +20,7 @@ inline constexpr Rgb ExpiredColour{192, 255, 192};
 inline constexpr Rgb DueTodayColour{255, 0, 0};
 
 struct NoticeStep {
-    enum class Kind { Message, ColourDaysBox, ColourDateBox, ShowForm1 };
+    enum class Kind { Message, ColourDaysBox, ColourDateBox, OfferQuit };
     enum class Icon { None, Information };
 
     Kind kind;

@@ -2,6 +2,8 @@
 
 #include "text_encoding.h"
 
+#include "core/cp1252.h"
+
 #include <array>
 #include <limits>
 #include <stdexcept>
@@ -60,7 +62,7 @@ public:
 std::vector<std::uint8_t> linkInfo(const std::string& targetPath)
 {
     const std::u16string wide = utf8ToUtf16(targetPath);
-    const std::string ansi = utf16ToWindows1252(wide);
+    const std::string ansi = cp1252::encode(targetPath);
 
     ByteSink info;
     info.zeros(kLinkInfoHeaderSize); // filled in once the offsets are known

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "installer_window.h"
 #include "pontilo_icon.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setWindowIcon(pontiloIcon());
 
-    Form1 form;
-    form.show();
+    InstallerWindow window;
+    window.show();
     return QApplication::exec();
 }

@@ -20,7 +20,7 @@ void setInfoLook(QWidget* label, qreal points, const QColor& colour)
 
 } // namespace
 
-Animations::Animations(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+Animations::Animations(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
     connect(ui.Timer1, &QTimer::timeout, this, &Animations::flicker);

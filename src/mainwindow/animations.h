@@ -3,7 +3,7 @@
 // colour cascade of the slot texts after the start, and the looks of the "Info" link.
 // Timer1 is the one clock of all motion: its tick also moves the animated pictures on.
 
-#include "windows/frmtelefono_layout.h"
+#include "mainwindow/main_window_layout.h"
 
 #include <QDateTime>
 #include <QList>
@@ -15,7 +15,7 @@ class Platform;
 class Animations : public QObject {
     Q_OBJECT
 public:
-    Animations(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+    Animations(Ui::MainWindow& ui, Platform& platform, QWidget* window);
 
     // Another window whose animated pictures the clock moves on while it is shown.
     void follow(QWidget* other);
@@ -37,7 +37,7 @@ private:
     void infoReleased();
     void infoReset();
 
-    Ui::frmTelefono& ui;
+    Ui::MainWindow& ui;
     Platform& m_platform;
     QWidget* m_window;
     // Set when the last tick stood for imgScritta01.

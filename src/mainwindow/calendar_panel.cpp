@@ -2,8 +2,8 @@
 
 #include "core/short_date.h"
 #include "mainwindow/slot_editor.h"
-#include "platform/dates.h"
 #include "platform/platform.h"
+#include "widgets/core_values.h"
 #include "widgets/keys.h"
 
 #include <QAbstractItemView>
@@ -45,7 +45,7 @@ QString dateCharacters(QString text)
 
 } // namespace
 
-CalendarPanel::CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+CalendarPanel::CalendarPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
     // The window's dark palette would paint the days black on black.

@@ -2,7 +2,7 @@
 // Date entry in the ten date boxes: the keystroke filter, the length check on leaving a
 // box, and the calendar panel whose selected day a click copies into a date box.
 
-#include "windows/frmtelefono_layout.h"
+#include "mainwindow/main_window_layout.h"
 
 #include <QClipboard>
 #include <QObject>
@@ -15,7 +15,7 @@ class QDropEvent;
 class CalendarPanel : public QObject {
     Q_OBJECT
 public:
-    CalendarPanel(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+    CalendarPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window);
 
     bool isShown() const;
 
@@ -43,7 +43,7 @@ private:
     void showHelp();
     void setPanelVisible(bool visible);
 
-    Ui::frmTelefono& ui;
+    Ui::MainWindow& ui;
     Platform& m_platform;
     QWidget* m_window;
     // The box the focus is being given back to; other boxes' focus losses wait for it.

@@ -1,6 +1,6 @@
 // Tempestina10: the deadline reminder.
 
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
 #include "platform/qt_platform.h"
 #include "widgets/look.h"
 
@@ -35,13 +35,13 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtItalian);
 
     QtPlatform platform;
-    // The start notices and Form1 come before the main window's controls are made: a start
-    // that ends at Form1 never makes them, and Form1 shows sooner.
-    frmTelefono window(platform, std::make_unique<CardFile>(), nullptr,
-                       frmTelefono::Build::AfterNotices);
+    // The start notices and the nothing-due window come before the main window is made: a
+    // start that ends there never makes it, and the first window shows sooner.
+    Startup startup = startUp(platform);
     // Any archive error ends the program with a failure status; "Chiudi" is a normal end.
-    if (!window.start())
-        return window.stopReason() == frmTelefono::Stop::ArchiveError ? 1 : 0;
+    if (!startup.started)
+        return startup.stop == Startup::Stop::ArchiveError ? 1 : 0;
+    MainWindow window(platform, std::move(*startup.started));
     window.show();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "widgets/keys.h"
 #include "widgets/list_width.h"
-#include "windows/texts.h"
+#include "widgets/texts.h"
 
 #include <QKeyEvent>
 
@@ -26,7 +26,7 @@ void keepToCodePage(QLineEdit* box)
     });
 }
 
-SlotEditor::SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+SlotEditor::SlotEditor(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
     for (int slot = 1; slot <= 10; ++slot) {

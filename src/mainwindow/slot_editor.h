@@ -2,7 +2,7 @@
 // The editing rules of the ten slots, one handler per family of controls, each taking
 // the slot; connected ten times from the slot table.
 
-#include "windows/frmtelefono_layout.h"
+#include "mainwindow/main_window_layout.h"
 
 #include <QObject>
 
@@ -11,7 +11,7 @@ class Platform;
 class SlotEditor : public QObject {
     Q_OBJECT
 public:
-    SlotEditor(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+    SlotEditor(Ui::MainWindow& ui, Platform& platform, QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,7 +27,7 @@ private:
     void repairDays(int slot);
     void clearSlot(int slot);
 
-    Ui::frmTelefono& ui;
+    Ui::MainWindow& ui;
     Platform& m_platform;
     QWidget* m_window;
 };

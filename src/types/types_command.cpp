@@ -1,13 +1,13 @@
 #include "types/types_command.h"
 
+#include "mainwindow/main_window_layout.h"
 #include "platform/platform.h"
-#include "types/frmlista.h"
-#include "windows/frmtelefono_layout.h"
+#include "types/types_window.h"
 
 #include <QDir>
 #include <QSignalBlocker>
 
-TypesCommand::TypesCommand(Ui::frmTelefono& ui, Platform& platform, QWidget* window)
+TypesCommand::TypesCommand(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     : m_ui(ui), m_platform(platform), m_window(window)
 {
     connect(ui.cmdList, &QPushButton::clicked, this, &TypesCommand::showTypes);
@@ -15,7 +15,7 @@ TypesCommand::TypesCommand(Ui::frmTelefono& ui, Platform& platform, QWidget* win
 
 void TypesCommand::showTypes()
 {
-    frmLista lista(m_platform, QDir(m_platform.programFolder()).filePath("lista.txt"), m_window);
+    TypesWindow lista(m_platform, QDir(m_platform.programFolder()).filePath("lista.txt"), m_window);
     m_platform.runModal(&lista);
     // Combos only grow while the program runs; the file decides what the next start shows.
     const QString typed = lista.ui.Text2->text();

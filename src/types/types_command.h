@@ -7,18 +7,18 @@
 class Platform;
 class QWidget;
 namespace Ui {
-class frmTelefono;
+class MainWindow;
 }
 
 class TypesCommand : public QObject {
     Q_OBJECT
 public:
-    TypesCommand(Ui::frmTelefono& ui, Platform& platform, QWidget* window);
+    TypesCommand(Ui::MainWindow& ui, Platform& platform, QWidget* window);
 
     void showTypes();
 
 private:
-    Ui::frmTelefono& m_ui;
+    Ui::MainWindow& m_ui;
     Platform& m_platform;
     QWidget* m_window;
 };

@@ -3,6 +3,9 @@
 #include "widgets/graphic_button.h"
 #include "widgets/look.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace layout {
 
 MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
@@ -34,6 +37,26 @@ QPushButton* graphicButton(QWidget* parent, const char* name, int l, int t, int 
     setForeColour(control, QColor(255, 255, 255));
     control->setCursor(customCursor(CursorKind::Hand));
     return control;
+}
+
+QPushButton* graphicButton(QWidget* parent, const char* name, int l, int t, int w, int h,
+                           const QString& caption, const QFont& font)
+{
+    auto* control = graphicButton(parent, name, l, t, w, h, caption);
+    control->setFont(font);
+    return control;
+}
+
+void frameless(QWidget* window, const char* name, const QString& caption, QSize twips,
+               const QColor& back)
+{
+    window->setObjectName(QString::fromLatin1(name));
+    window->setWindowTitle(caption);
+    window->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::Tool);
+    window->setFixedSize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    setBackColour(window, back);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace layout

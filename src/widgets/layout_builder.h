@@ -24,5 +24,11 @@ Line* line(QWidget* parent, const char* name, int x1, int y1, int x2, int y2, co
 // The graphical button style: dark red, light caption, a cursor of its own.
 QPushButton* graphicButton(QWidget* parent, const char* name, int l, int t, int w, int h,
                            const QString& caption);
+QPushButton* graphicButton(QWidget* parent, const char* name, int l, int t, int w, int h,
+                           const QString& caption, const QFont& font);
+// A frameless window of the given client area in twips, centred on the screen, not in the
+// task bar.
+void frameless(QWidget* window, const char* name, const QString& caption, QSize twips,
+               const QColor& back);
 
 } // namespace layout

@@ -18,8 +18,8 @@ public:
     // Shows an animated picture (GIF), looping, stretched or at its own size. Its frames
     // move on only by advanceAnimation: the window's clock drives them.
     void setAnimation(const QString& resource, bool stretched);
-    // Both are decoded when the control is first shown: a window that is built and then
-    // waits (the main window behind Form1) or a control that stays hidden costs nothing.
+    // Both are decoded when the control is first shown: a control that stays hidden costs
+    // nothing.
     // The window's clock moved on by ms; nothing is drawn while the control cannot be seen.
     void advanceAnimation(int ms);
     // Shows the picture in place of the label's own and draws at once the part that changed:

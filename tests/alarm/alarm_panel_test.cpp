@@ -1,11 +1,11 @@
 // The alarm on the real main window with the fake platform: the panel's picks, arming,
 // the count tick by tick, the notice and its sound, acknowledging and cancelling.
 
-#include "alarm/form3.h"
+#include "alarm/alarm_notice.h"
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
 #include "widgets/look.h"
-#include "windows/texts.h"
+#include "widgets/texts.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -25,17 +25,18 @@ class AlarmPanelTest : public QObject {
 
     struct Window {
         FakePlatform platform;
-        std::unique_ptr<frmTelefono> w;
-        Ui::frmTelefono& ui() { return w->ui; }
+        std::unique_ptr<MainWindow> w;
+        Ui::MainWindow& ui() { return w->ui; }
     };
 
     std::unique_ptr<Window> started()
     {
         auto s = std::make_unique<Window>();
         s->platform.folder = m_program.path();
-        s->w = std::make_unique<frmTelefono>(s->platform);
-        if (!s->w->start())
+        Startup startup = startUp(s->platform);
+        if (!startup.started)
             return nullptr;
+        s->w = std::make_unique<MainWindow>(s->platform, std::move(*startup.started));
         s->platform.modalWindows.clear();
         s->w->show();
         return s;
@@ -71,7 +72,7 @@ class AlarmPanelTest : public QObject {
 
     // One tick of the alarm timer, driven by the test; the real timer is slowed so that
     // it never ticks on its own during the test.
-    static void tick(Ui::frmTelefono& ui) { QMetaObject::invokeMethod(ui.tmrAll, "timeout"); }
+    static void tick(Ui::MainWindow& ui) { QMetaObject::invokeMethod(ui.tmrAll, "timeout"); }
 
     static void arm(Window& s, const QString& type, const QString& minutes)
     {
@@ -93,7 +94,7 @@ class AlarmPanelTest : public QObject {
 
     static bool shown(QWidget* control) { return control->isVisibleTo(control->window()); }
 
-    static QString panelState(Ui::frmTelefono& ui)
+    static QString panelState(Ui::MainWindow& ui)
     {
         QStringList visible;
         for (QWidget* c : std::initializer_list<QWidget*>{
@@ -127,7 +128,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QCOMPARE(panelState(ui), QString());
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QCOMPARE(panelState(ui), QString("Shape7 Label11 Label12 Label13 lblOre Label14 cboAl "
@@ -155,7 +156,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         pick(ui.cboAl, "Telefonata");
         const QList<QStringList> rows = {
@@ -176,7 +177,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         pick(ui.cboAl, "Mio Allarme");
         QVERIFY(shown(ui.prova) && shown(ui.labelPerProva) && shown(ui.File1));
@@ -219,7 +220,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QTest::mouseClick(ui.LabelTesto, Qt::LeftButton);
         QCOMPARE(s->w->focusWidget(), ui.TestoAl);
@@ -257,7 +258,7 @@ private slots:
         QFETCH(QString, how);
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QTest::mouseClick(ui.LabelTesto, Qt::LeftButton);
         QTest::keyClicks(ui.TestoAl, QString(98, 'a'));
@@ -291,7 +292,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         s->platform.onMessage = [&](const FakePlatform::Message&) {
             QCOMPARE(s->platform.played, QStringList{m_program.path() + "/diffusori.wav"});
@@ -314,7 +315,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QTest::keyClicks(ui.TestoAl, "Chiamare Rossi");
         arm(*s, "Telefonata", "1");
@@ -328,7 +329,7 @@ private slots:
         int notices = 0;
         s->platform.onModal = [&](QDialog* d) {
             ++notices;
-            auto* notice = qobject_cast<Form3*>(d);
+            auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
             QCOMPARE(ui.Label111->text(), QString("60"));
             QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: 59 sec."));
@@ -379,7 +380,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QTest::keyClicks(ui.TestoAl, "<b>x</b>");
         arm(*s, "Impegno", "1");
@@ -387,7 +388,7 @@ private slots:
         // A type typed into the box is shown as typed too.
         ui.cboAl->setEditText("<i>Riunione</i>");
         s->platform.onModal = [&](QDialog* d) {
-            auto* notice = qobject_cast<Form3*>(d);
+            auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
             QCOMPARE(notice->ui.Label3->text(), QString("<b>x</b>"));
             QCOMPARE(notice->ui.Label3->textFormat(), Qt::PlainText);
@@ -405,7 +406,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         pick(ui.cboAl, "Mio Allarme");
         clickFile(ui.File1, "campana.wav");
@@ -413,7 +414,7 @@ private slots:
         QTest::mouseClick(ui.cmdMinimiz, Qt::LeftButton);
         ui.tmrAll->setInterval(3600 * 1000);
         s->platform.onModal = [&](QDialog* d) {
-            auto* notice = qobject_cast<Form3*>(d);
+            auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
             QCOMPARE(notice->ui.Label2->text(), QString("Mio Allarme"));
             QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
@@ -444,7 +445,7 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::frmTelefono& ui = s->ui();
+        Ui::MainWindow& ui = s->ui();
         QTest::mouseClick(ui.Command5, Qt::LeftButton);
         QTest::keyClicks(ui.TestoAl, "Pizza");
         arm(*s, "Appuntamento", "2");

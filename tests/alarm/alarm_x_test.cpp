@@ -2,10 +2,10 @@
 // its tick shortened inside this test only, and the notice window appears over the
 // minimised window and is acknowledged.
 
-#include "alarm/form3.h"
-#include "mainwindow/frmtelefono.h"
+#include "alarm/alarm_notice.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/nothing_due_window.h"
 #include "platform/qt_platform.h"
-#include "windows/form1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -46,7 +46,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* notice = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        auto* notice = qobject_cast<AlarmNotice*>(QApplication::activeModalWidget());
         if (watched == m_ticks && event->type() == QEvent::Timer && !notice)
             m_sinceTick.start();
         else if (event->type() == QEvent::Expose && exposedAfterMs < 0 && notice &&
@@ -94,12 +94,12 @@ private slots:
         bool noticeExposed = false, mainMinimised = false, flickerHeld = false;
         QTimer user;
         user.setInterval(20);
-        frmTelefono* window = nullptr;
+        MainWindow* window = nullptr;
         connect(&user, &QTimer::timeout, this, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (auto* form1 = qobject_cast<Form1*>(modal)) {
+            if (auto* form1 = qobject_cast<NothingDueWindow*>(modal)) {
                 QTest::mouseClick(form1->ui.Command2, Qt::LeftButton);
-            } else if (auto* notice = qobject_cast<Form3*>(modal)) {
+            } else if (auto* notice = qobject_cast<AlarmNotice*>(modal)) {
                 if (!notice->windowHandle() || !notice->windowHandle()->isExposed())
                     return;
                 noticeExposed = true;
@@ -114,9 +114,10 @@ private slots:
         });
         user.start();
 
-        frmTelefono w(platform);
+        Startup startup = startUp(platform);
+        QVERIFY(startup.started);
+        MainWindow w(platform, std::move(*startup.started));
         window = &w;
-        QVERIFY(w.start());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 

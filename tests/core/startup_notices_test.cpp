@@ -39,7 +39,7 @@ NoticeStep dateBox(int slot)
 {
     return {Kind::ColourDateBox, {}, Icon::None, slot, DueTodayColour};
 }
-const NoticeStep form1{Kind::ShowForm1, {}, Icon::None};
+const NoticeStep offerQuit{Kind::OfferQuit, {}, Icon::None};
 const NoticeStep dueSoon = msg("A breve hai qualche scadenza!", Icon::Information);
 const NoticeStep dueToday = msg("Oggi hai qualche scadenza!", Icon::Information);
 
@@ -62,8 +62,8 @@ void PrintTo(const NoticeStep& s, std::ostream* out)
         *out << "date box of slot " << s.slot << " rgb(" << s.colour.r << "," << s.colour.g << ","
              << s.colour.b << ")";
         break;
-    case Kind::ShowForm1:
-        *out << "Form1";
+    case Kind::OfferQuit:
+        *out << "offer to quit";
         break;
     }
 }
@@ -78,35 +78,35 @@ TEST(StartupNotices, coloursAreThePartsRgbTriples)
 TEST(StartupNotices, dueSoonOnlyExactlyTheAdvanceDaysBefore)
 {
     EXPECT_STEPS(Card().slot(1, "15/03/05", "5").evaluate(), dueSoon, daysBox(1, DueSoonColour),
-                 form1);
-    EXPECT_STEPS(Card().slot(1, "15/03/05", "6").evaluate(), form1);
-    EXPECT_STEPS(Card().slot(1, "15/03/05", "4").evaluate(), form1);
+                 offerQuit);
+    EXPECT_STEPS(Card().slot(1, "15/03/05", "6").evaluate(), offerQuit);
+    EXPECT_STEPS(Card().slot(1, "15/03/05", "4").evaluate(), offerQuit);
     EXPECT_STEPS(Card().slot(1, "15/03/05", "05").evaluate(), dueSoon, daysBox(1, DueSoonColour),
-                 form1);
+                 offerQuit);
     EXPECT_STEPS(Card().slot(7, "17/06/05", "99").evaluate(), dueSoon, daysBox(7, DueSoonColour),
-                 form1);
+                 offerQuit);
 }
 
 TEST(StartupNotices, daysThatAreNotAWholeNumberGiveNoDueSoon)
 {
     for (const char* days : {"", " 5", "5 ", "+5", "5.0", "cinque", "99999999999999999999"}) {
         SCOPED_TRACE(days);
-        EXPECT_STEPS(Card().slot(1, "15/03/05", days).evaluate(), form1);
+        EXPECT_STEPS(Card().slot(1, "15/03/05", days).evaluate(), offerQuit);
     }
     // A negative text is no way to reach a past date either.
     EXPECT_STEPS(Card().slot(1, "08/03/05", "-2").evaluate(), daysBox(1, ExpiredColour),
-                 msg("Scadenza scaduta da 2 giorni!"), form1);
+                 msg("Scadenza scaduta da 2 giorni!"), offerQuit);
 }
 
 TEST(StartupNotices, expiredOneAndTwoDaysColourBeforeTheMessageThreeAfter)
 {
     EXPECT_STEPS(Card().slot(2, "09/03/05").evaluate(), daysBox(2, ExpiredColour),
-                 msg("Scadenza scaduta da 1 giorno!"), form1);
+                 msg("Scadenza scaduta da 1 giorno!"), offerQuit);
     EXPECT_STEPS(Card().slot(2, "08/03/05").evaluate(), daysBox(2, ExpiredColour),
-                 msg("Scadenza scaduta da 2 giorni!"), form1);
+                 msg("Scadenza scaduta da 2 giorni!"), offerQuit);
     EXPECT_STEPS(Card().slot(2, "07/03/05").evaluate(), msg("Scadenza scaduta da 3 giorni!"),
-                 daysBox(2, ExpiredColour), form1);
-    EXPECT_STEPS(Card().slot(2, "06/03/05").evaluate(), form1);
+                 daysBox(2, ExpiredColour), offerQuit);
+    EXPECT_STEPS(Card().slot(2, "06/03/05").evaluate(), offerQuit);
 }
 
 TEST(StartupNotices, dueTodayWithZeroDaysIsBothDueSoonAndDueToday)
@@ -150,50 +150,50 @@ TEST(StartupNotices, phasesRunInOrderWhateverTheSlots)
 TEST(StartupNotices, expiryMessageComesBeforeForm1)
 {
     EXPECT_STEPS(Card().slot(9, "08/03/05", "7").evaluate(), daysBox(9, ExpiredColour),
-                 msg("Scadenza scaduta da 2 giorni!"), form1);
+                 msg("Scadenza scaduta da 2 giorni!"), offerQuit);
 }
 
 TEST(StartupNotices, datesInAnotherFormNeverMatch)
 {
     for (const char* date : {"10/03/2005", "10/3/05", " 10/03/05", "10/03/05 ", "10-03-05", ""}) {
         SCOPED_TRACE(date);
-        EXPECT_STEPS(Card().slot(6, date, "0").evaluate(), form1);
+        EXPECT_STEPS(Card().slot(6, date, "0").evaluate(), offerQuit);
     }
 }
 
 TEST(StartupNotices, emptyCardShowsOnlyForm1)
 {
-    EXPECT_STEPS(Card().evaluate(), form1);
+    EXPECT_STEPS(Card().evaluate(), offerQuit);
 }
 
 TEST(StartupNotices, dayArithmeticCrossesAYearEnd)
 {
     EXPECT_STEPS(Card().slot(1, "31/12/04").evaluate(2005y / January / 1d),
-                 daysBox(1, ExpiredColour), msg("Scadenza scaduta da 1 giorno!"), form1);
+                 daysBox(1, ExpiredColour), msg("Scadenza scaduta da 1 giorno!"), offerQuit);
     EXPECT_STEPS(Card().slot(1, "29/12/04").evaluate(2005y / January / 1d),
-                 msg("Scadenza scaduta da 3 giorni!"), daysBox(1, ExpiredColour), form1);
+                 msg("Scadenza scaduta da 3 giorni!"), daysBox(1, ExpiredColour), offerQuit);
     EXPECT_STEPS(Card().slot(1, "02/01/05", "3").evaluate(2004y / December / 30d), dueSoon,
-                 daysBox(1, DueSoonColour), form1);
+                 daysBox(1, DueSoonColour), offerQuit);
 }
 
 TEST(StartupNotices, dayArithmeticKnowsTheTwentyNinthOfFebruary)
 {
     // 2004 is a leap year: 1 March comes two days after 28 February.
     EXPECT_STEPS(Card().slot(1, "29/02/04").evaluate(2004y / March / 1d), daysBox(1, ExpiredColour),
-                 msg("Scadenza scaduta da 1 giorno!"), form1);
+                 msg("Scadenza scaduta da 1 giorno!"), offerQuit);
     EXPECT_STEPS(Card().slot(1, "28/02/04").evaluate(2004y / March / 1d), daysBox(1, ExpiredColour),
-                 msg("Scadenza scaduta da 2 giorni!"), form1);
+                 msg("Scadenza scaduta da 2 giorni!"), offerQuit);
     EXPECT_STEPS(Card().slot(1, "29/02/04", "1").evaluate(2004y / February / 28d), dueSoon,
-                 daysBox(1, DueSoonColour), form1);
+                 daysBox(1, DueSoonColour), offerQuit);
     EXPECT_STEPS(Card().slot(1, "29/02/04").evaluate(2004y / February / 29d), dueToday, dateBox(1));
     // 2005 is not: the day after 28 February is 1 March.
     EXPECT_STEPS(Card().slot(1, "01/03/05", "1").evaluate(2005y / February / 28d), dueSoon,
-                 daysBox(1, DueSoonColour), form1);
+                 daysBox(1, DueSoonColour), offerQuit);
     EXPECT_STEPS(Card().slot(1, "28/02/05").evaluate(2005y / March / 1d), daysBox(1, ExpiredColour),
-                 msg("Scadenza scaduta da 1 giorno!"), form1);
+                 msg("Scadenza scaduta da 1 giorno!"), offerQuit);
     // A year of days from the leap day lands on 28 February.
     EXPECT_STEPS(Card().slot(1, "28/02/05", "365").evaluate(2004y / February / 29d), dueSoon,
-                 daysBox(1, DueSoonColour), form1);
+                 daysBox(1, DueSoonColour), offerQuit);
 }
 
 TEST(IsNumberText, acceptsWhatTheDaysBoxesKeep)

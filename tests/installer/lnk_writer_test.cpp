@@ -1,4 +1,7 @@
 #include "lnk_writer.h"
+
+#include "core/cp1252.h"
+
 #include "run_command.h"
 #include "test_files.h"
 #include "text_encoding.h"
@@ -172,5 +175,5 @@ TEST(TextEncoding, utf8ToUtf16)
     EXPECT_EQ(utf8ToUtf16("\xC3(b"), u"\uFFFD(b") << "bad continuation keeps the next byte";
     EXPECT_EQ(utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "overlong form";
     EXPECT_EQ(utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD") << "encoded surrogate";
-    EXPECT_EQ(utf16ToWindows1252(u"€ “x” é\U0001F600"), "\x80 \x93x\x94 \xE9?");
+    EXPECT_EQ(cp1252::encode("€ “x” é\U0001F600"), "\x80 \x93x\x94 \xE9?");
 }

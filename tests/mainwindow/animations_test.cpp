@@ -3,7 +3,7 @@
 
 #include "card_builder.h"
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
 #include "widgets/frame_animation.h"
 #include "widgets/look.h"
 
@@ -31,7 +31,7 @@ QPixmap filled(const QColor& colour)
 }
 
 // Which of the two caption pictures imgCorrente shows: 1, 2, or 0 for neither.
-int shownPicture(const Ui::frmTelefono& ui)
+int shownPicture(const Ui::MainWindow& ui)
 {
     const qint64 key = ui.imgCorrente->shownPicture().cacheKey();
     if (ui.imgCorrente->shownPicture().isNull())
@@ -86,7 +86,7 @@ public:
     };
     QList<Entry> entries;
     QElapsedTimer clock;
-    const Ui::frmTelefono* ui = nullptr;
+    const Ui::MainWindow* ui = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -111,7 +111,7 @@ class AnimationsTest : public QObject {
     std::unique_ptr<FakePlatform> m_platform;
 
     // Slot 1 due today (so no Form1), slot 4 due soon, slot 6 expired two days ago.
-    std::unique_ptr<frmTelefono> makeWindow()
+    std::unique_ptr<MainWindow> makeWindow()
     {
         writeBytes(QDir(m_work.path()).filePath("Archivio.DAT"),
                    recordBytes(cardWith({{1, {"10/03/05", "Bollo", "1"}},
@@ -120,7 +120,10 @@ class AnimationsTest : public QObject {
         m_platform = std::make_unique<FakePlatform>();
         m_platform->todayDate = QDate(2005, 3, 10);
         m_platform->folder = m_work.path();
-        return std::make_unique<frmTelefono>(*m_platform);
+        Startup startup = startUp(*m_platform);
+        if (!startup.started)
+            return nullptr;
+        return std::make_unique<MainWindow>(*m_platform, std::move(*startup.started));
     }
 
     static QPoint centreOf(const QWidget* w) { return w->rect().center(); }
@@ -136,13 +139,13 @@ private slots:
     void flickerAlternatesThePicturesAndRestsOutOfSight()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         QVERIFY(ui.Timer1->isActive());
         QCOMPARE(ui.Timer1->interval(), 50);
         ui.Timer1->stop(); // the test gives the ticks itself
         ui.imgScritta01->setPixmap(filled(Qt::red));
         ui.imgScritta02->setPixmap(filled(Qt::blue));
-        QVERIFY(w->start());
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QCOMPARE(shownPicture(ui), 0);
@@ -183,9 +186,9 @@ private slots:
     void animatedPicturesMoveOnlyOnTheFlickerTick()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         ui.Timer1->stop();
-        QVERIFY(w->start());
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         // No picture runs on a clock of its own.
@@ -248,8 +251,8 @@ private slots:
     void flickerChangesTheCaptionEveryFiftyMs()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
-        QVERIFY(w->start());
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         int changes = 0;
@@ -272,9 +275,9 @@ private slots:
         const auto restoreFlash =
             qScopeGuard([flashTime] { QApplication::setCursorFlashTime(flashTime); });
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         ui.Timer1->stop();
-        QVERIFY(w->start());
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         QTRY_VERIFY(!ui.rows[9].cascade->isActive() &&
@@ -321,20 +324,17 @@ private slots:
     void cascadeRecoloursSlotTextsTopToBottomOnceEach()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         const QColor startColours[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128},
                                          {0, 0, 128}, {0, 0, 128}, {0, 0, 192}, {0, 0, 192},
                                          {0, 0, 255}, {0, 0, 255}};
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 10; ++i)
             QCOMPARE(backColour(ui.rows[i].text), startColours[i]);
-            QVERIFY(!ui.rows[i].cascade->isActive());
-        }
         RecolourLog log;
         log.ui = &ui;
         for (const SlotControls& s : ui.rows)
             s.text->installEventFilter(&log);
-
-        QVERIFY(w->start());
         log.clock.start();
         // The start leaves the status colours of the date and days boxes.
         QList<QColor> statusColours;
@@ -376,8 +376,8 @@ private slots:
     void cascadeTickRecoloursItsRowAndHandsOn()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
-        QVERIFY(w->start());
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         // Ticks given by hand, before the event loop runs any of its own.
         tick(ui.Timer2);
         QCOMPARE(backColour(ui.R1), toolTipColour());
@@ -400,8 +400,8 @@ private slots:
     void infoLinkHoverPressReleaseAndResets()
     {
         auto w = makeWindow();
-        Ui::frmTelefono& ui = w->ui;
-        QVERIFY(w->start());
+        QVERIFY(w);
+        Ui::MainWindow& ui = w->ui;
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QString family = ui.Label1->font().family();

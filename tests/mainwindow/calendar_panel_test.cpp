@@ -18,13 +18,13 @@ const QString kTextPresent = "Attenzione! Nella casella Scadenze: è presente de
                              "Accertarsi del contenuto e\r\n"
                              "nel caso eliminarlo con con l'apposito pulsante X";
 
-bool panelShown(Ui::frmTelefono& ui)
+bool panelShown(Ui::MainWindow& ui)
 {
     return ui.Calendar1->isVisible() && ui.cmdchiud->isVisible() && ui.cmdAdesso->isVisible() &&
            ui.cmdInfoC->isVisible();
 }
 
-bool panelHidden(Ui::frmTelefono& ui)
+bool panelHidden(Ui::MainWindow& ui)
 {
     return ui.Calendar1->isHidden() && ui.cmdchiud->isHidden() && ui.cmdAdesso->isHidden() &&
            ui.cmdInfoC->isHidden();

@@ -4,7 +4,7 @@
 
 #include "card_builder.h"
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
 
 #include <memory>
 #include <QApplication>
@@ -17,7 +17,7 @@ struct EditingWindow {
     QTemporaryDir program; // program folder: lista.txt
     QString previousFolder = QDir::currentPath();
     FakePlatform platform;
-    std::unique_ptr<frmTelefono> window;
+    std::unique_ptr<MainWindow> window;
 
     QString archive() const { return QDir(work.path()).filePath("Archivio.DAT"); }
 
@@ -28,8 +28,11 @@ struct EditingWindow {
         writeBytes(QDir(program.path()).filePath("lista.txt"), types);
         platform.todayDate = QDate(2005, 3, 10);
         platform.folder = program.path();
-        window = std::make_unique<frmTelefono>(platform);
-        started = window->start();
+        Startup startup = startUp(platform);
+        started = startup.started.has_value();
+        if (!started)
+            return;
+        window = std::make_unique<MainWindow>(platform, std::move(*startup.started));
         window->show();
         QApplication::setActiveWindow(window.get());
         activated = QTest::qWaitForWindowActive(window.get());
@@ -42,8 +45,8 @@ struct EditingWindow {
         QDir::setCurrent(previousFolder);
     }
 
-    frmTelefono& w() { return *window; }
-    Ui::frmTelefono& ui() { return window->ui; }
+    MainWindow& w() { return *window; }
+    Ui::MainWindow& ui() { return window->ui; }
 
     bool started = false;
     bool activated = false;

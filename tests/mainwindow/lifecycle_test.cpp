@@ -3,9 +3,9 @@
 
 #include "card_builder.h"
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/nothing_due_window.h"
 #include "widgets/look.h"
-#include "windows/form1.h"
 
 #include <csignal>
 #include <QAccessible>
@@ -29,27 +29,44 @@ class LifecycleTest : public QObject {
     static void answerForm1(FakePlatform& platform, int choice)
     {
         platform.onModal = [choice](QDialog* d) {
-            auto* form = qobject_cast<Form1*>(d);
+            auto* form = qobject_cast<NothingDueWindow*>(d);
             QVERIFY(form);
-            QTest::mouseClick(choice == Form1::Quit ? form->ui.Command1 : form->ui.Command2,
+            QTest::mouseClick(choice == NothingDueWindow::Quit ? form->ui.Command1
+                                                               : form->ui.Command2,
                               Qt::LeftButton);
         };
     }
 
     struct Started {
         FakePlatform platform;
-        std::unique_ptr<frmTelefono> window;
+        std::unique_ptr<MainWindow> window;
         bool ok = false;
+        Startup::Stop stop = Startup::Stop::None;
     };
+
+    // The program's two calls: the start, then the main window made from the started card.
+    static void start(Started& s, std::unique_ptr<CardFile> file = std::make_unique<CardFile>())
+    {
+        Startup startup = startUp(s.platform, std::move(file));
+        s.ok = startup.started.has_value();
+        s.stop = startup.stop;
+        if (s.ok)
+            s.window = std::make_unique<MainWindow>(s.platform, std::move(*startup.started));
+    }
 
     std::unique_ptr<Started> startWith(const DeadlineCard& card, QDate today)
     {
         writeBytes(archive(), recordBytes(card));
+        return startHere(today);
+    }
+
+    // A start on whatever the working folder holds.
+    std::unique_ptr<Started> startHere(QDate today = QDate(2005, 3, 10))
+    {
         auto s = std::make_unique<Started>();
         s->platform.todayDate = today;
         s->platform.folder = m_program.path();
-        s->window = std::make_unique<frmTelefono>(s->platform);
-        s->ok = s->window->start();
+        start(*s);
         return s;
     }
 
@@ -81,47 +98,16 @@ class LifecycleTest : public QObject {
         return platform.messages.empty() ? QString() : platform.messages[0].text;
     }
 
-    static QColor colourOf(frmTelefono& w, const char* name)
+    static QColor colourOf(MainWindow& w, const char* name)
     {
         return backColour(w.findChild<QWidget*>(name));
     }
 
     // What a screen reader says of a box beyond its name.
-    static QString descriptionOf(frmTelefono& w, const char* name)
+    static QString descriptionOf(MainWindow& w, const char* name)
     {
         return QAccessible::queryAccessibleInterface(w.findChild<QWidget*>(name))
             ->text(QAccessible::Description);
-    }
-
-    // What a user sees of a start and its exit: messages, Form1, and then every slot's
-    // boxes, colours and type entries, and the archive's bytes after cmdEsci.
-    QStringList startAndLeave(const QByteArray& record, frmTelefono::Build build, bool quit)
-    {
-        writeBytes(archive(), record);
-        FakePlatform platform;
-        platform.todayDate = QDate(2005, 3, 10);
-        platform.folder = m_program.path();
-        if (quit)
-            answerForm1(platform, Form1::Quit);
-        frmTelefono w(platform, std::make_unique<CardFile>(), nullptr, build);
-        QStringList seen{QString::number(w.start())};
-        for (const FakePlatform::Message& m : platform.messages)
-            seen << m.text + " " + QString::number(int(m.icon));
-        seen << platform.modalWindows;
-        if (!quit) {
-            seen << w.ui.Label5->text();
-            for (const SlotControls& s : w.ui.rows) {
-                seen << s.date->text() << s.text->text() << s.days->text()
-                     << backColour(s.date).name() << backColour(s.days).name()
-                     << s.type->currentText() << QString::number(s.type->count())
-                     << s.type->itemText(0)
-                     << QAccessible::queryAccessibleInterface(s.date)->text(
-                            QAccessible::Description);
-            }
-            QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
-        }
-        seen << QString::fromLatin1(readBytes(archive()).toHex());
-        return seen;
     }
 
 private slots:
@@ -134,67 +120,75 @@ private slots:
     }
     void cleanup() { QDir::setCurrent(m_previousFolder); }
 
-    void startBeforeTheControlsGivesWhatTheBuiltWindowGives()
+    void oddCardsAreJudgedAsTheirBoxesShowThem_data()
     {
-        writeBytes(QDir(m_program.path()).filePath("lista.txt"), "Bollo\r\nLuce");
-        const QByteArray pad = QByteArray(100, 'x');
-        // Raw fields (slot, date, text, days) for what no editing rule would let through.
-        const struct {
-            const char* name;
-            std::vector<std::array<QByteArray, 4>> rows;
-            bool quit;
-        } cards[] = {
-            {"days text that is no number",
-             {{"4", "12/03/05", "Luce", "x2"},
-              {"5", "11/03/05", "Gas", ""},
-              {"6", "13/03/05", "", "-3"},
-              {"7", "14/03/05", "", "1.5"}},
-             false},
-            {"empty and junk dates",
-             {{"1", "", "Bollo", "1"},
-              {"2", "ab/cd/ef", "", "1"},
-              {"3", "10/3/05", "", "0"},
-              {"4", "31/02/05", "", "1"},
-              {"8", "\xe8\xe8/03/05", "", "1"}},
-             false},
-            {"texts at the length limit",
-             {{"1", "10/03/05" + pad, pad, "123"},
-              {"2", "09/03/2005", "\xe8" + pad, "1"},
-              {"3", "11/03/05", "", "01" + pad}},
-             false},
-            {"every slot due",
-             {{"1", "10/03/05", "a", "1"},
-              {"2", "10/03/05", "b", "0"},
-              {"3", "10/03/05", "", "1"},
-              {"4", "10/03/05", "", "1"},
-              {"5", "10/03/05", "", "1"},
-              {"6", "10/03/05", "", "1"},
-              {"7", "10/03/05", "", "1"},
-              {"8", "10/03/05", "", "1"},
-              {"9", "10/03/05", "", "1"},
-              {"10", "10/03/05", "", "99"}},
-             false},
-            {"nothing due, Chiudi", {{"3", "08/03/05", "", "zz"}}, true},
-            {"nothing due, Apri", {{"3", "08/03/05", "", "zz"}}, false},
-        };
-        for (const auto& card : cards) {
-            QByteArray record(DeadlineCard::RecordSize, ' ');
-            for (const SlotBinding& b : kSlots)
-                record.replace((b.daysField - 1) * 100, 1, "1");
-            for (const auto& [slot, date, text, days] : card.rows) {
-                const SlotBinding& b = kSlots[slot.toInt() - 1];
-                const int fields[] = {b.dateField, b.textField, b.daysField};
-                const QByteArray values[] = {date, text, days};
-                for (int i = 0; i < 3; ++i)
-                    record.replace((fields[i] - 1) * 100, 100,
-                                   values[i].leftJustified(100, ' ', true));
-            }
-            const QStringList built = startAndLeave(record, frmTelefono::Build::Now, card.quit);
-            const QStringList later =
-                startAndLeave(record, frmTelefono::Build::AfterNotices, card.quit);
-            QVERIFY2(built == later, card.name);
-            QVERIFY2(built.size() > 3, card.name);
+        QTest::addColumn<QList<QByteArrayList>>("rows"); // slot, date, text, days as stored
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("days");     // the ten days boxes as shown
+        QTest::addColumn<QStringList>("coloured"); // boxes with a start colour
+        const QByteArray pad(100, 'x');
+        // A days text that is no number shows as "1" and is judged as "1": slot 4, two days
+        // ahead, is not due soon; slot 5, one day ahead, is. A sign or a fraction (cut to "1.") is
+        // a number the boxes keep, but no whole count of days.
+        QTest::newRow("days text that is no number")
+            << QList<QByteArrayList>{{"4", "12/03/05", "Luce", "x2"},
+                                     {"5", "11/03/05", "Gas", ""},
+                                     {"6", "13/03/05", "", "-3"},
+                                     {"7", "14/03/05", "", "1.5"}}
+            << QStringList{"A breve hai qualche scadenza!"}
+            << QStringList{"1", "1", "1", "1", "1", "-3", "1.", "1", "1", "1"}
+            << QStringList{"seg5"};
+        // Fields longer than their boxes are judged as cut to the boxes: the date of slot 1 is
+        // today, slot 2's "09/03/20" no date, slot 3's days "01", one day ahead.
+        QTest::newRow("texts at the length limit")
+            << QList<QByteArrayList>{{"1", "10/03/05" + pad, pad, "123"},
+                                     {"2", "09/03/2005", "\xe8" + pad, "1"},
+                                     {"3", "11/03/05", "", "01" + pad}}
+            << QStringList{"A breve hai qualche scadenza!", "Oggi hai qualche scadenza!"}
+            << QStringList{"12", "1", "01", "1", "1", "1", "1", "1", "1", "1"}
+            << QStringList{"seg3", "txtTelefono"};
+        QTest::newRow("empty and junk dates")
+            << QList<QByteArrayList>{{"1", "", "Bollo", "1"},
+                                     {"2", "ab/cd/ef", "", "1"},
+                                     {"3", "10/3/05", "", "0"},
+                                     {"4", "31/02/05", "", "1"},
+                                     {"8", "\xe8\xe8/03/05", "", "1"}}
+            << QStringList{} << QStringList{"1", "1", "0", "1", "1", "1", "1", "1", "1", "1"}
+            << QStringList{};
+    }
+
+    void oddCardsAreJudgedAsTheirBoxesShowThem()
+    {
+        QFETCH(QList<QByteArrayList>, rows);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, days);
+        QFETCH(QStringList, coloured);
+        QByteArray record(DeadlineCard::RecordSize, ' ');
+        for (const SlotBinding& b : kSlots)
+            record.replace((b.daysField - 1) * 100, 1, "1");
+        for (const QByteArrayList& row : rows) {
+            const SlotBinding& b = kSlots[row[0].toInt() - 1];
+            const int fields[] = {b.dateField, b.textField, b.daysField};
+            for (int i = 0; i < 3; ++i)
+                record.replace((fields[i] - 1) * 100, 100,
+                               row[i + 1].leftJustified(100, ' ', true));
         }
+        writeBytes(archive(), record);
+        auto s = startHere(QDate(2005, 3, 10));
+        QVERIFY(s->ok);
+        QCOMPARE(s->platform.messageTexts(), messages);
+        QStringList shown, colouredNow;
+        for (const SlotControls& row : s->window->ui.rows) {
+            shown << row.days->text();
+            if (backColour(row.days) != Ui::kDaysBack)
+                colouredNow << row.days->objectName();
+        }
+        for (const SlotControls& row : s->window->ui.rows) {
+            if (backColour(row.date) != toolTipColour())
+                colouredNow << row.date->objectName();
+        }
+        QCOMPARE(shown, days);
+        QCOMPARE(colouredNow, coloured);
     }
 
     void dueSoonAndExpiredNoticesComeInOrderBeforeForm1()
@@ -226,22 +220,16 @@ private slots:
         QCOMPARE(descriptionOf(*s->window, "txtData2"), s->window->ui.txtData2->toolTip());
     }
 
-    void colourOfOneAndTwoDaysComesBeforeTheMessageAndOfThreeDaysAfter()
+    void expiredSlotsOfTwoAndThreeDaysAreToldAndColoured()
     {
         writeBytes(archive(),
                    recordBytes(cardWith({{5, {"08/03/05", "", "1"}}, {6, {"07/03/05", "", "1"}}})));
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QStringList seen; // the colours of seg5 and seg6 as each message shows
-        platform.onMessage = [&](const FakePlatform::Message&) {
-            seen << backColour(w.ui.seg5).name() + " " + backColour(w.ui.seg6).name();
-        };
-        QVERIFY(w.start());
-        QCOMPARE(platform.messageTexts(),
+        auto s = startHere();
+        QVERIFY(s->ok);
+        QCOMPARE(s->platform.messageTexts(),
                  QStringList({"Scadenza scaduta da 2 giorni!", "Scadenza scaduta da 3 giorni!"}));
-        QCOMPARE(seen, QStringList({"#c0ffc0 #400000", "#c0ffc0 #400000"}));
-        QCOMPARE(backColour(w.ui.seg6), QColor(192, 255, 192));
+        QCOMPARE(backColour(s->window->ui.seg5), QColor(192, 255, 192));
+        QCOMPARE(backColour(s->window->ui.seg6), QColor(192, 255, 192));
     }
 
     void dueTodayWithNoAdvanceIsBothSoonAndTodayWithoutForm1()
@@ -280,10 +268,10 @@ private slots:
 
     void firstStartCreatesTheArchiveInTheWorkingFolderAndShowsAnEmptyCard()
     {
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QVERIFY(w.start());
+        auto s = startHere();
+        QVERIFY(s->ok);
+        FakePlatform& platform = s->platform;
+        MainWindow& w = *s->window;
         QVERIFY(platform.messages.empty());
         QCOMPARE(platform.modalWindows, QStringList{"Form1"});
         QVERIFY(QFileInfo::exists(archive()));
@@ -306,15 +294,12 @@ private slots:
         // A days text that is not a number would be repaired to "1" by a save.
         const QByteArray before = recordBytes(cardWith({{2, {"01/01/99", "vecchia", "x"}}}));
         writeBytes(archive(), before);
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        answerForm1(platform, Form1::Quit);
-        {
-            frmTelefono w(platform);
-            QVERIFY(!w.start());
-            QCOMPARE(w.stopReason(), frmTelefono::Stop::UserClosed);
-            QVERIFY(!w.isVisible());
-        }
+        Started s;
+        s.platform.folder = m_program.path();
+        answerForm1(s.platform, NothingDueWindow::Quit);
+        start(s);
+        QVERIFY(!s.ok);
+        QCOMPARE(s.stop, Startup::Stop::UserClosed);
         QCOMPARE(readBytes(archive()), before);
     }
 
@@ -367,12 +352,10 @@ private slots:
         for (int i = 0; i < 6004; ++i)
             others.append(char(i % 251));
         writeBytes(archive(), recordBytes(cardWith({})) + others);
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QVERIFY(w.start());
-        QTest::keyClicks(w.ui.R1, "Nuova");
-        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        auto s = startHere();
+        QVERIFY(s->ok);
+        QTest::keyClicks(s->window->ui.R1, "Nuova");
+        QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
         const QByteArray after = readBytes(archive());
         QCOMPARE(after.size(), 9006);
         QCOMPARE(after.mid(3002), others);
@@ -382,15 +365,13 @@ private slots:
     void anArchiveThatCannotBeOpenedIsNamedWithItsFolderAndReason()
     {
         QVERIFY(QDir(m_work.path()).mkdir("Archivio.DAT"));
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QVERIFY(!w.start());
-        QCOMPARE(w.stopReason(), frmTelefono::Stop::ArchiveError);
+        auto s = startHere();
+        QVERIFY(!s->ok);
+        QCOMPARE(s->stop, Startup::Stop::ArchiveError);
         QVERIFY2(
             saidOneArchiveWarning(
-                platform, {"Archivio.DAT", QDir::toNativeSeparators(m_work.path()), "cartella"}),
-            qPrintable(firstMessage(platform)));
+                s->platform, {"Archivio.DAT", QDir::toNativeSeparators(m_work.path()), "cartella"}),
+            qPrintable(firstMessage(s->platform)));
         QVERIFY(QDir(m_work.path()).rmdir("Archivio.DAT"));
     }
 
@@ -404,20 +385,15 @@ private slots:
         };
         const QByteArray before = recordBytes(cardWith({{3, {"10/03/05", "da tenere", "2"}}}));
         writeBytes(archive(), before);
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        {
-            frmTelefono w(platform, std::make_unique<UnreadableCardFile>());
-            QVERIFY(!w.start());
-            QCOMPARE(w.stopReason(), frmTelefono::Stop::ArchiveError);
-            QVERIFY(!w.isVisible());
-            // Even a close that reaches the window writes nothing.
-            w.close();
-        }
-        QVERIFY2(saidOneArchiveWarning(platform, {"leggere l'archivio Archivio.DAT",
-                                                  QDir::toNativeSeparators(m_work.path()),
-                                                  "errore di lettura"}),
-                 qPrintable(firstMessage(platform)));
+        Started s;
+        s.platform.folder = m_program.path();
+        start(s, std::make_unique<UnreadableCardFile>());
+        QVERIFY(!s.ok);
+        QCOMPARE(s.stop, Startup::Stop::ArchiveError);
+        QVERIFY2(saidOneArchiveWarning(s.platform, {"leggere l'archivio Archivio.DAT",
+                                                    QDir::toNativeSeparators(m_work.path()),
+                                                    "errore di lettura"}),
+                 qPrintable(firstMessage(s.platform)));
         QCOMPARE(readBytes(archive()), before);
     }
 
@@ -427,16 +403,12 @@ private slots:
         QVERIFY(first->ok);
         const QByteArray before = readBytes(archive());
 
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        {
-            frmTelefono second(platform);
-            QVERIFY(!second.start());
-            QCOMPARE(second.stopReason(), frmTelefono::Stop::ArchiveError);
-        }
-        QVERIFY2(saidOneArchiveWarning(platform, {"già aperto", "Archivio.DAT",
-                                                  QDir::toNativeSeparators(m_work.path())}),
-                 qPrintable(firstMessage(platform)));
+        auto second = startHere();
+        QVERIFY(!second->ok);
+        QCOMPARE(second->stop, Startup::Stop::ArchiveError);
+        QVERIFY2(saidOneArchiveWarning(second->platform, {"già aperto", "Archivio.DAT",
+                                                          QDir::toNativeSeparators(m_work.path())}),
+                 qPrintable(firstMessage(second->platform)));
         QCOMPARE(readBytes(archive()), before);
 
         first->window->show();
@@ -450,10 +422,10 @@ private slots:
 #ifdef Q_OS_UNIX
     void aFailedSaveKeepsTheWindowAndTheEditsAndAllowsALaterExit()
     {
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QVERIFY(w.start()); // a new, empty archive
+        auto s = startHere();
+        QVERIFY(s->ok); // a new, empty archive
+        FakePlatform& platform = s->platform;
+        MainWindow& w = *s->window;
         w.show();
         QTest::keyClicks(w.ui.R3, "da non perdere");
 
@@ -486,10 +458,10 @@ private slots:
     {
         // /dev/null takes the card's bytes but refuses to sync them.
         QVERIFY(QFile::link("/dev/null", archive()));
-        FakePlatform platform;
-        platform.folder = m_program.path();
-        frmTelefono w(platform);
-        QVERIFY(w.start());
+        auto s = startHere();
+        QVERIFY(s->ok);
+        FakePlatform& platform = s->platform;
+        MainWindow& w = *s->window;
         w.show();
         QTest::keyClicks(w.ui.R3, "da non perdere");
         QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
@@ -544,7 +516,7 @@ private slots:
             QWidget* form2 = visibleForm2();
             QVERIFY(form2);
             QVERIFY(s->window->isMinimized());
-            // The one clock goes on while Form2, whose banner it moves, is in sight.
+            // The one clock goes on while InfoWindow, whose banner it moves, is in sight.
             QVERIFY(s->window->ui.Timer1->isActive());
             auto* exit = form2->findChild<QPushButton*>("Command1");
             QTest::mouseClick(exit, Qt::LeftButton);

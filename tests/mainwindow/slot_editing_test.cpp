@@ -3,7 +3,7 @@
 
 #include "editing_window.h"
 #include "widgets/look.h"
-#include "windows/texts.h"
+#include "widgets/texts.h"
 
 #include <QClipboard>
 #include <QListView>
@@ -349,7 +349,7 @@ private slots:
         EditingWindow e(cardWith({}), "Bollo\r\nAssicurazione auto\r\n");
         QComboBox* box = e.ui().Combo4;
         const QRect place = box->geometry();
-        // Added while the program runs, as frmLista adds a type.
+        // Added while the program runs, as TypesWindow adds a type.
         box->addItem("Revisione auto e moto d'epoca");
         QCoreApplication::processEvents(); // as between two clicks of the user
         box->showPopup();

@@ -3,7 +3,7 @@
 // message box can block. Exit 0 when the print went out without a warning.
 
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
+#include "mainwindow/main_window.h"
 #include "platform/print_job.h"
 #include "platform/qt_platform.h"
 
@@ -39,11 +39,12 @@ int main(int argc, char* argv[])
 
     SpoolerPlatform platform;
     platform.folder = work.path();
-    frmTelefono window(platform);
-    if (!window.start()) {
+    Startup startup = startUp(platform);
+    if (!startup.started) {
         std::fprintf(stderr, "the main window did not start\n");
         return 1;
     }
+    MainWindow window(platform, std::move(*startup.started));
     window.show();
     window.ui.rows[0].date->setText("10/03/05");
     window.ui.rows[0].text->setText("Bollo > moto");

@@ -3,8 +3,8 @@
 // poppler's tools), and the warning when there is nothing to print on.
 
 #include "fake_platform.h"
-#include "mainwindow/frmtelefono.h"
-#include "windows/form2.h"
+#include "info/info_window.h"
+#include "mainwindow/main_window.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -60,15 +60,16 @@ class ReportWindowTest : public QObject {
     QTemporaryDir m_work;
     QString m_previousFolder;
     FakePlatform m_platform;
-    std::unique_ptr<frmTelefono> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
     QString pdf() const { return QDir(m_work.path()).filePath("page.pdf"); }
 
     void start()
     {
         m_platform.folder = m_work.path();
-        m_window = std::make_unique<frmTelefono>(m_platform);
-        QVERIFY(m_window->start());
+        Startup startup = startUp(m_platform);
+        QVERIFY(startup.started);
+        m_window = std::make_unique<MainWindow>(m_platform, std::move(*startup.started));
         m_window->show();
     }
 
@@ -243,8 +244,9 @@ private slots:
     void informationTextRunsOverPagesWithItsLeftOffset()
     {
         start();
-        Form2* form2 = nullptr;
-        connect(m_window.get(), &frmTelefono::form2Created, this, [&](Form2* f) { form2 = f; });
+        InfoWindow* form2 = nullptr;
+        connect(m_window.get(), &MainWindow::infoWindowCreated, this,
+                [&](InfoWindow* f) { form2 = f; });
         QTest::mouseClick(m_window->ui.Label1, Qt::LeftButton);
         QVERIFY(form2);
         printToPdf(pdf());
@@ -295,8 +297,9 @@ private slots:
         QCOMPARE(m_platform.messages.size(), std::size_t(1));
 
         m_platform.messages.clear();
-        Form2* form2 = nullptr;
-        connect(m_window.get(), &frmTelefono::form2Created, this, [&](Form2* f) { form2 = f; });
+        InfoWindow* form2 = nullptr;
+        connect(m_window.get(), &MainWindow::infoWindowCreated, this,
+                [&](InfoWindow* f) { form2 = f; });
         QTest::mouseClick(m_window->ui.Label1, Qt::LeftButton);
         QVERIFY(form2);
         QTest::mouseClick(form2->ui.Image4, Qt::LeftButton);

@@ -32,7 +32,7 @@ std::unique_ptr<PrintJob> FakePlatform::defaultPrinter(const QString& documentNa
 
 int FakePlatform::runModal(QDialog* dialog)
 {
-    modalWindows << QString::fromLatin1(dialog->metaObject()->className());
+    modalWindows << dialog->objectName();
     dialog->setModal(true);
     dialog->show();
     if (onModal) {

@@ -48,7 +48,7 @@ public:
 
     std::vector<Message> messages;
     QStringList questions;
-    QStringList modalWindows; // class names of the dialogs shown modally
+    QStringList modalWindows; // names (objectName) of the dialogs shown modally
     QStringList played;
     int beeps = 0;
     int quits = 0;

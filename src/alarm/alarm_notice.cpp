@@ -1,0 +1,27 @@
+#include "alarm/alarm_notice.h"
+
+#include "alarm/alarm_rules.h"
+#include "platform/platform.h"
+#include "widgets/rounded_outline.h"
+
+#include <QDir>
+
+AlarmNotice::AlarmNotice(const Ui::MainWindow& main, Platform& platform, QWidget* parent)
+    : QDialog(parent)
+{
+    ui.setupUi(this);
+    setRoundedOutline(this, Ui::kAlarmNoticeTwips, 40);
+    // Typed by the user: shown as typed, never as markup.
+    ui.Label3->setTextFormat(Qt::PlainText);
+    ui.Label2->setTextFormat(Qt::PlainText);
+    ui.Label3->setText(main.TestoAl->toPlainText());
+    const QString type = main.cboAl->currentText();
+    if (const auto file =
+            alarmrules::soundFile(type.toStdString(), main.prova->text().toStdString()))
+        platform.playWave(platform.programFolder() + "/" + QString::fromStdString(*file));
+    ui.Label2->setText(type);
+    connect(ui.Command1, &QPushButton::clicked, this, [this] {
+        emit acknowledged();
+        accept();
+    });
+}

@@ -1,0 +1,156 @@
+#include "mainwindow/main_window.h"
+
+#include "accessibility/screen_reader.h"
+#include "alarm/alarm_panel.h"
+#include "core/slot_table.h"
+#include "info/info_window.h"
+#include "mainwindow/animations.h"
+#include "mainwindow/calendar_panel.h"
+#include "mainwindow/slot_editor.h"
+#include "platform/platform.h"
+#include "report/report_commands.h"
+#include "types/types_command.h"
+#include "types/types_file.h"
+#include "widgets/core_values.h"
+#include "widgets/look.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QShortcut>
+
+MainWindow::MainWindow(Platform& platform, StartedCard started, QWidget* parent)
+    : QWidget(parent), m_platform(platform), m_cardFile(std::move(started.file)),
+      m_card(std::move(started.card))
+{
+    ui.setupUi(this);
+    // The window's features.
+    m_slotEditor = std::make_unique<SlotEditor>(ui, m_platform, this);
+    m_typesCommand = std::make_unique<TypesCommand>(ui, m_platform, this);
+    m_reportCommands = std::make_unique<ReportCommands>(*this, ui, m_platform);
+    m_calendarPanel = std::make_unique<CalendarPanel>(ui, m_platform, this);
+    m_animations = std::make_unique<Animations>(ui, m_platform, this);
+    m_alarmPanel = std::make_unique<AlarmPanel>(ui, m_platform, this);
+    connect(ui.cmdEsci, &QPushButton::clicked, this, &MainWindow::leaveByExitButton);
+    connect(ui.Label1, &MouseLabel::clicked, this, &MainWindow::openInformation);
+    connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
+            &MainWindow::openInformation);
+
+    fillTypeCombos();
+    showCurrentCard();
+    for (const NoticeStep& step : started.colours)
+        applyColourStep(step);
+    ui.Timer2->start();
+    ui.Label5->setText(shortDateText(m_platform.today()));
+}
+
+MainWindow::~MainWindow() = default;
+
+QLineEdit* MainWindow::fieldControl(int field) const
+{
+    const SlotBinding& b = kSlots[slotOfField(field) - 1];
+    const SlotControls& s = ui.rows[b.slot - 1];
+    return field == b.dateField ? s.date : field == b.textField ? s.text : s.days;
+}
+
+void MainWindow::fillTypeCombos()
+{
+    std::vector<std::string> entries;
+    const QString file = QDir(m_platform.programFolder()).filePath("lista.txt");
+    // Without a readable list the combos stay empty and the start goes on.
+    if (!typesfile::readEntries(localPath(file), entries))
+        entries.clear();
+    QStringList types;
+    for (const std::string& entry : entries)
+        types << QString::fromStdString(entry);
+    for (SlotControls& s : ui.rows)
+        s.type->addItems(types);
+    for (SlotControls& s : ui.rows) {
+        if (!types.isEmpty())
+            s.type->setCurrentIndex(0);
+    }
+    // An empty field with no entry chosen: the first Down picks the first type.
+    for (SlotControls& s : ui.rows)
+        s.type->setCurrentIndex(-1);
+}
+
+void MainWindow::showCurrentCard()
+{
+    for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
+        fieldControl(field)->setText(QString::fromStdString(m_card.fields[field - 1]));
+}
+
+bool MainWindow::saveCurrentCard()
+{
+    for (int field = 1; field <= DeadlineCard::FieldCount; ++field)
+        m_card.fields[field - 1] = fieldControl(field)->text().toStdString();
+    const IoResult written = m_cardFile->write(kShownCard, m_card);
+    if (!written) {
+        m_platform.message(this,
+                           QStringLiteral("Le scadenze NON sono state salvate in %1.\r\n"
+                                          "Motivo: %2\r\n\r\nLe modifiche restano nella finestra: "
+                                          "liberare spazio o sistemare il file, poi uscire di "
+                                          "nuovo.")
+                               .arg(kArchiveName, QString::fromStdString(written.reason)),
+                           Platform::Icon::Warning);
+    }
+    return bool(written);
+}
+
+void MainWindow::applyColourStep(const NoticeStep& step)
+{
+    const SlotControls& s = ui.rows[step.slot - 1];
+    setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
+                  QColor(step.colour.r, step.colour.g, step.colour.b));
+    describeSlotState(s.date, step.colour);
+}
+
+bool MainWindow::checkAndSave()
+{
+    for (SlotControls& s : ui.rows) {
+        if (s.days->text().isEmpty()) {
+            m_platform.message(this, "inserire una segnalazione pari a 0 o superiore!");
+            s.days->setFocus();
+            return false;
+        }
+    }
+    if (!saveCurrentCard())
+        return false;
+    m_cardFile->close();
+    return true;
+}
+
+void MainWindow::leaveByExitButton()
+{
+    if (!checkAndSave())
+        return;
+    m_ending = true;
+    if (m_infoWindow)
+        m_infoWindow->close();
+    close();
+    m_platform.quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_ending || !m_cardFile->isOpen() || checkAndSave()) {
+        m_ending = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::openInformation()
+{
+    if (!m_infoWindow) {
+        auto* info = new InfoWindow(this);
+        m_infoWindow = info;
+        connect(info, &InfoWindow::printRequested, m_reportCommands.get(),
+                [this, info] { m_reportCommands->printInformation(info); });
+        m_animations->follow(info);
+        emit infoWindowCreated(info);
+    }
+    m_infoWindow->show();
+    m_infoWindow->raise();
+    showMinimized();
+}

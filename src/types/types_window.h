@@ -1,0 +1,37 @@
+#pragma once
+// The deadline types window: adds one type to lista.txt or deletes one from it; each of
+// its actions closes it. Whoever shows it adds Text2's text to the type combos afterwards.
+
+#include "types/types_window_layout.h"
+
+#include <QDialog>
+
+class Platform;
+
+class TypesWindow : public QDialog {
+    Q_OBJECT
+public:
+    // listFile: the path of lista.txt.
+    TypesWindow(Platform& platform, const QString& listFile, QWidget* parent = nullptr);
+
+    Ui::TypesWindow ui;
+
+    // Rewrites the list without every entry equal to the text. False (after telling the
+    // user) when the file could not be read or rewritten; it is then left as it was.
+    bool removeEntry(const QString& entry);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void load();
+    void armAdd();
+    void add();
+    void chooseForDeletion();
+    void deleteChosen();
+    void cancel();
+    void fileFailed(const QString& what, const std::string& reason);
+
+    Platform& m_platform;
+    QString m_listFile;
+};

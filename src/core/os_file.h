@@ -75,12 +75,12 @@ int syncFolderOf(const std::filesystem::path& file);
 struct FileOperation {
     enum class Kind { Open, Write, Sync, Rename, Remove, SyncFolder };
     Kind kind;
-    const OsFile* file = nullptr; // Open, Write, Sync
-    OsFile::Mode mode = OsFile::Mode::ReadOnly; // Open
+    const OsFile* file = nullptr;                // Open, Write, Sync
+    OsFile::Mode mode = OsFile::Mode::ReadOnly;  // Open
     const std::filesystem::path* path = nullptr; // Open, Rename (from), Remove, SyncFolder
-    const std::filesystem::path* to = nullptr; // Rename
-    std::int64_t offset = 0; // Write; -1 for the end of an Append file
-    std::string_view data; // Write: the bytes one system call took
+    const std::filesystem::path* to = nullptr;   // Rename
+    std::int64_t offset = 0;                     // Write; -1 for the end of an Append file
+    std::string_view data{};                     // Write: the bytes one system call took
 };
 class FileObserver {
 public:

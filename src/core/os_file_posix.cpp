@@ -48,8 +48,8 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
     m_fd = fd;
     m_append = mode == Mode::Append;
     if (fileObserver)
-        fileObserver->observe({.kind = FileOperation::Kind::Open, .file = this, .mode = mode,
-                               .path = &path});
+        fileObserver->observe(
+            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
     return 0;
 }
 
@@ -84,9 +84,11 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
         if (n == 0)
             return EIO;
         if (fileObserver)
-            fileObserver->observe({.kind = FileOperation::Kind::Write, .file = this,
-                                   .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
-                                   .data = data.substr(put, static_cast<std::size_t>(n))});
+            fileObserver->observe(
+                {.kind = FileOperation::Kind::Write,
+                 .file = this,
+                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
+                 .data = data.substr(put, static_cast<std::size_t>(n))});
         put += static_cast<std::size_t>(n);
     }
     return 0;
@@ -141,8 +143,8 @@ int inspectPath(const std::filesystem::path& path, PathEntry& entry)
                  : S_ISDIR(status.st_mode) ? Kind::Folder
                  : S_ISLNK(status.st_mode) ? Kind::Link
                                            : Kind::Special;
-    entry.readOnly = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-                     ::access(path.c_str(), W_OK) != 0;
+    entry.readOnly =
+        (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
     return 0;
 }
 

@@ -113,8 +113,8 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
     m_handle = handle;
     m_append = mode == Mode::Append;
     if (fileObserver)
-        fileObserver->observe({.kind = FileOperation::Kind::Open, .file = this, .mode = mode,
-                               .path = &path});
+        fileObserver->observe(
+            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
     return 0;
 }
 
@@ -152,9 +152,11 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
         if (n == 0)
             return EIO;
         if (fileObserver)
-            fileObserver->observe({.kind = FileOperation::Kind::Write, .file = this,
-                                   .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
-                                   .data = data.substr(put, n)});
+            fileObserver->observe(
+                {.kind = FileOperation::Kind::Write,
+                 .file = this,
+                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
+                 .data = data.substr(put, n)});
         put += n;
     }
     return 0;

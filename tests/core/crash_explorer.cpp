@@ -194,7 +194,8 @@ struct Disk {
             for (const auto& [name, inode] : names) {
                 const std::set<std::string> outcomes =
                     contentOutcomes(inodes[static_cast<std::size_t>(inode)]);
-                choices.emplace_back(name, std::vector<std::string>(outcomes.begin(), outcomes.end()));
+                choices.emplace_back(name,
+                                     std::vector<std::string>(outcomes.begin(), outcomes.end()));
             }
             std::vector<std::size_t> pick(choices.size(), 0);
             for (;;) {

@@ -103,9 +103,8 @@ Tally explore(const Operation& operation)
     FolderFiles after = filesIn(runFolder.path());
     EXPECT_NE(after, operation.before) << operation.name << " changed nothing";
 
-    const fs::path recoveryFolder =
-        quickFolder() / ("t10crash-" + std::to_string(::getpid()) + "-" +
-                         runFolder.path().filename().string());
+    const fs::path recoveryFolder = quickFolder() / ("t10crash-" + std::to_string(::getpid()) +
+                                                     "-" + runFolder.path().filename().string());
     fs::create_directory(recoveryFolder);
     Tally tally;
     forEachCrashState(operation.before, steps, [&](const FolderFiles& files, bool returned) {
@@ -126,13 +125,16 @@ Tally explore(const Operation& operation)
     return tally;
 }
 
-// Card 1 made from a seed: every field and the reserved word differ from another seed's.
+// A card whose every byte differs from that of a card of another seed (below 26 apart), so
+// that each torn byte makes a state of its own.
 DeadlineCard cardOf(int seed)
 {
     DeadlineCard card;
-    for (int field = 0; field < DeadlineCard::FieldCount; ++field)
-        card.fields[field] = "scheda " + std::to_string(seed) + " campo " + std::to_string(field);
-    card.reserved = static_cast<std::int16_t>(seed);
+    for (int field = 0; field < DeadlineCard::FieldCount; ++field) {
+        for (int i = 0; i < DeadlineCard::FieldWidth; ++i)
+            card.fields[field] += static_cast<char>('a' + (seed + field + i) % 26);
+    }
+    card.reserved = static_cast<std::int16_t>(seed * 0x0101);
     return card;
 }
 
@@ -154,15 +156,20 @@ TEST(CrashStates, everySaveComesBackWholeOldOrNewWhereverThePowerIsCut)
     const std::string threeCards =
         cardOf(1).toRecord() + cardOf(2).toRecord() + cardOf(3).toRecord();
     const std::vector<Operation> operations = {
-        {"first start, archive made", {},
+        {"first start, archive made",
+         {},
          [](const fs::path& folder) { return startAndSave(folder, sampleCard()); }},
-        {"card 1 of three saved", {{kArchive, threeCards}},
+        {"card 1 of three saved",
+         {{kArchive, threeCards}},
          [](const fs::path& folder) { return startAndSave(folder, cardOf(4)); }},
-        {"type added", {{kList, "Banca\r\nPosta\r\n"}},
+        {"type added",
+         {{kList, "Banca\r\nPosta\r\n"}},
          [](const fs::path& folder) { return typesfile::appendEntry(folder / kList, "Tasse"); }},
-        {"type removed", {{kList, "Banca\r\nPosta\r\nTasse\r\n"}},
+        {"type removed",
+         {{kList, "Banca\r\nPosta\r\nTasse\r\n"}},
          [](const fs::path& folder) { return typesfile::removeEntry(folder / kList, "Posta"); }},
-        {"control: card 1 written in place", {{kArchive, threeCards}},
+        {"control: card 1 written in place",
+         {{kArchive, threeCards}},
          [](const fs::path& folder) {
              OsFile archive;
              const int error = archive.open(folder / kArchive, OsFile::Mode::ReadWrite);

@@ -33,6 +33,7 @@ public:
     // Reads up to size bytes at offset; fewer only at the end of the file.
     int readAt(std::int64_t offset, char* data, std::size_t size, std::size_t& got);
     int readAll(std::string& bytes);
+    // The file's length in bytes.
     int size(std::int64_t& bytes);
     // All of data, at offset; an Append file ignores the offset.
     int writeAt(std::int64_t offset, std::string_view data);

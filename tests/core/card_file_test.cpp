@@ -211,51 +211,6 @@ TEST(CardFile, cardNumbersStartAtOne)
     EXPECT_EQ(fs::file_size(folder / "Archivio.DAT"), 0u);
 }
 
-// What a power cut can leave of a save: the archive torn or not yet touched, its journal whole or
-// torn. The open finishes the save or drops the journal, before the card is read.
-TEST(CardJournal, aJournalLeftByACutIsFinishedOrDroppedAtOpen)
-{
-    const std::string cards = distinctBytes(3 * 3002, 1);
-    const std::string card = distinctBytes(3002, 2);
-    const std::string journal = cardjournal::encode(0, card);
-    const std::string newCards = card + cards.substr(3002);
-    std::string lastSectorLost = journal;
-    lastSectorLost.replace(2560, journal.size() - 2560, journal.size() - 2560, '\0');
-    const struct {
-        const char* what;
-        std::string archive, journal, after;
-    } rows[] = {
-        {"whole journal, card torn", card.substr(0, 1500) + cards.substr(1500), journal, newCards},
-        {"whole journal, card untouched", cards, journal, newCards},
-        {"journal for card 2", cards, cardjournal::encode(3002, card),
-         cards.substr(0, 3002) + card + cards.substr(6004)},
-        {"journal for the card after the last", cards.substr(0, 3002),
-         cardjournal::encode(3002, card), cards.substr(0, 3002) + card},
-        {"first save of a new archive", "", journal, card},
-        {"journal cut short", cards, journal.substr(0, 2000), cards},
-        {"journal without its header", cards, journal.substr(0, 20), cards},
-        {"journal's last sector lost", cards, lastSectorLost, cards},
-        {"journal's first sector lost", cards, std::string(512, '\0') + journal.substr(512), cards},
-        {"journal one bit wrong", cards, std::string(journal).replace(100, 1, "\x01"), cards},
-        {"empty journal", cards, "", cards},
-    };
-    for (const auto& row : rows) {
-        TempFolder folder;
-        writeFileBytes(folder / "Archivio.DAT", row.archive);
-        writeFileBytes(folder / "Archivio.DAT.giornale", row.journal);
-        CardFile file;
-        const IoResult opened = file.open(folder / "Archivio.DAT");
-        EXPECT_TRUE(opened) << row.what << ": " << opened.reason;
-        DeadlineCard shown;
-        ASSERT_TRUE(file.read(1, shown)) << row.what;
-        EXPECT_TRUE(shown.fields == DeadlineCard::fromRecord(row.after.substr(0, 3002)).fields)
-            << row.what;
-        file.close();
-        EXPECT_TRUE(fileBytes(folder / "Archivio.DAT") == row.after) << row.what;
-        EXPECT_FALSE(fs::exists(folder / "Archivio.DAT.giornale")) << row.what;
-    }
-}
-
 // Whatever is in the journal's place and is no journal a cut left of a save of this archive is
 // refused, at the open and at a save alike, and nothing is touched: neither it nor the archive.
 TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)

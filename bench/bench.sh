@@ -147,12 +147,6 @@ spent_ns() {
     awk 'NR == FNR { before[$1] = $2; next } $2 != "" { s += $2 - before[$1] } END { print s + 0 }' "$1" "$2"
 }
 main_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
-(cd "$work/today" && exec "$dist/Tempestina10") >>"$work/stderr.log" 2>&1 &
-t10_pid=$!
-pids+=($t10_pid)
-(cd "$work/empty" && exec "$tools/floor_window") >>"$work/stderr.log" 2>&1 &
-bare_pid=$!
-pids+=($bare_pid)
 find_window() {
     local id
     for _ in $(seq 100); do
@@ -163,6 +157,42 @@ find_window() {
     echo "no window '$2' of process $1" >&2
     return 1
 }
+
+# "Esci": from the click on cmdEsci to the program's end (the days check, the save of card 1
+# with every sync it waits for, Qt's ending), xdotool's own start included, in ms.
+exit_once() {
+    local pid form1 main started
+    (cd "$work/esci" && exec "$dist/Tempestina10") >>"$work/stderr.log" 2>&1 &
+    pid=$!
+    pids+=($pid)
+    form1=$(find_window "$pid" '^Form1$') || return 1
+    xdotool windowactivate --sync "$form1" key Return
+    main=$(find_window "$pid" '^Tempestina10$') || return 1
+    sleep 1
+    # cmdEsci: twips 120,0,735,495.
+    xdotool mousemove --window "$main" 32 16
+    sleep 0.3
+    started=$(date +%s%N)
+    xdotool click 1
+    wait "$pid" || true
+    echo $((($(date +%s%N) - started) / 1000000))
+}
+mkdir -p "$work/esci"
+cp "$work/empty/Archivio.DAT" "$work/esci/Archivio.DAT"
+esci_fs=$(stat -f -c %T "$work/esci")
+echo "Esci: $rounds rounds, card 1 saved on $esci_fs"
+for ((i = 1; i <= rounds; i++)); do
+    exit_once >>"$work/esci.txt" || echo "Esci round $i: no window"
+    if [ -e "$work/esci/Archivio.DAT.giornale" ]; then echo "Esci round $i left a journal behind"; fi
+done
+esci_ms=$(median <"$work/esci.txt")
+
+(cd "$work/today" && exec "$dist/Tempestina10") >>"$work/stderr.log" 2>&1 &
+t10_pid=$!
+pids+=($t10_pid)
+(cd "$work/empty" && exec "$tools/floor_window") >>"$work/stderr.log" 2>&1 &
+bare_pid=$!
+pids+=($bare_pid)
 # "Oggi hai qualche scadenza!" first, then the main window.
 box=$(find_window "$t10_pid" '^Tempestina10$')
 xdotool windowactivate --sync "$box" key Return
@@ -206,7 +236,7 @@ read -r t10_min bare_min _ _ < <(idle)
 
 echo
 awk -v tm="$t10_ms" -v bm="$bare_ms" -v tc="$t10_cpu" -v bc="$bare_cpu" -v gm="$big_ms" -v tr="$t10_rss" -v br="$bare_rss" \
-    -v ts="$t10_shown" -v bs="$bare_shown" -v tsm="$t10_shown_main" -v bsm="$bare_shown_main" -v tn="$t10_min" -v bn="$bare_min" -v op="$t10_open" 'BEGIN {
+    -v ts="$t10_shown" -v bs="$bare_shown" -v tsm="$t10_shown_main" -v bsm="$bare_shown_main" -v tn="$t10_min" -v bn="$bare_min" -v op="$t10_open" -v ex="$esci_ms" -v fs="$esci_fs" 'BEGIN {
     printf "| figure | Tempestina10 | bare Qt (idle: floor program) | ratio |\n| --- | --- | --- | --- |\n"
     printf "| spawn to first window mapped (Form1) | %.0f ms | %.0f ms | %.2f |\n", tm, bm, tm / bm
     printf "| processor time until then (10 ms ticks) | %.0f ms | %.0f ms | %.2f |\n", tc, bc, tc / bc
@@ -216,6 +246,7 @@ awk -v tm="$t10_ms" -v bm="$bare_ms" -v tc="$t10_cpu" -v bc="$bare_cpu" -v gm="$
     printf "| CPU while idle, minimised | %.3f %% | %.3f %% | |\n", tn, bn
     printf "| start with a 1 GiB archive | %.0f ms | %.0f ms (empty) | %.2f |\n", gm, tm, gm / tm
     printf "| \"Apri\" on Form1 to the main window mapped | %.0f ms | | |\n", op
-    printf "\nratios: start %.2f, memory %.2f, 1 GiB archive %.2f, idle shown %.2f of the floor; idle %.3f %% minimised; Apri %.0f ms\n",
-        tm / bm, tr / br, gm / tm, (bs > 0 ? ts / bs : 0), tn, op
+    printf "| \"Esci\" to the program'"'"'s end (card 1 saved on %s) | %.0f ms | | |\n", fs, ex
+    printf "\nratios: start %.2f, memory %.2f, 1 GiB archive %.2f, idle shown %.2f of the floor; idle %.3f %% minimised; Apri %.0f ms; Esci %.0f ms\n",
+        tm / bm, tr / br, gm / tm, (bs > 0 ? ts / bs : 0), tn, op, ex
 }'

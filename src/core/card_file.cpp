@@ -1,8 +1,25 @@
 #include "core/card_file.h"
 
+#include "core/card_journal.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <system_error>
+
+// A save goes through a redo journal: the new record, its place and a checksum, beside the
+// archive. The journal is synced and its name made durable; only then is the card overwritten
+// in place and synced; then the journal is removed and the removal made durable. A cut before
+// the journal is whole leaves the archive untouched and the journal fails its checksum; a cut
+// after leaves a journal that the next open writes again.
+//
+// Redo rather than undo: writing the new record again is the same whatever the archive held,
+// so the journal needs neither the old bytes nor the old length (a first save grows an empty
+// archive), and a journal whose removal never reached the disk (Windows cannot sync a folder)
+// only writes again the card the archive already has; an undo journal coming back would
+// take back a save already confirmed. And the user's latest edits win.
+//
+// Windows: FlushFileBuffers after each write makes it durable, the file's length included;
+// FILE_FLAG_WRITE_THROUGH would only move that wait into WriteFile, so it is not asked for.
 
 namespace {
 
@@ -11,9 +28,9 @@ std::int64_t offsetOf(int cardNumber)
     return static_cast<std::int64_t>(cardNumber - 1) * DeadlineCard::RecordSize;
 }
 
-IoResult failureFromErrno(const char* what, int error)
+IoResult failureFromErrno(const std::string& what, int error)
 {
-    return IoResult::failure(std::string(what) + ": " + describeErrno(error ? error : EIO));
+    return IoResult::failure(what + ": " + describeErrno(error ? error : EIO));
 }
 
 // The archive must be a file: a folder opened for reading would give empty cards, and a
@@ -68,7 +85,102 @@ IoResult CardFile::open(const std::filesystem::path& path)
         return IoResult::heldElsewhere(
             "Impossibile aprire l'archivio: è già aperto da un'altra copia del programma");
     }
+
+    // Only now, under the lock: the journal of a copy still saving is never touched. Beside
+    // the file itself, so that every name of the archive finds the same journal.
+    if (after.type() == std::filesystem::file_type::regular) {
+        const auto real = std::filesystem::canonical(path, ec);
+        m_journal = cardjournal::pathFor(ec ? path : real);
+        if (IoResult settled = settleJournal("Impossibile aprire l'archivio"); !settled) {
+            close();
+            return settled;
+        }
+    }
     return IoResult::success();
+}
+
+// Finishes or drops what a cut save left; anything else in the journal's place stays as it is.
+IoResult CardFile::settleJournal(const std::string& failed)
+{
+    const std::string name = m_journal.filename().string();
+    const auto refuse = [&](const std::string& what, const char* remedy) {
+        return IoResult::failure(failed + ": il giornale " + name + " " + what +
+                                 "; l'archivio non è stato toccato: " + remedy);
+    };
+    const char* const moveIt = "spostare il giornale altrove";
+
+    PathEntry entry;
+    if (const int error = inspectPath(m_journal, entry))
+        return failureFromErrno(failed + ": il giornale " + name, error);
+    switch (entry.kind) {
+    case PathEntry::Kind::Missing:
+        return IoResult::success();
+    case PathEntry::Kind::Folder:
+        return refuse("è una cartella", moveIt);
+    case PathEntry::Kind::Link:
+        return refuse("è un collegamento", moveIt);
+    case PathEntry::Kind::Special:
+        return refuse("è un dispositivo o un file speciale", moveIt);
+    case PathEntry::Kind::File:
+        break;
+    }
+    // It may hold the last save: the user makes it writable, and the next start applies it.
+    if (entry.readOnly)
+        return refuse("è di sola lettura", "togliere la sola lettura al giornale");
+
+    OsFile journal;
+    std::string bytes(cardjournal::HeaderSize + DeadlineCard::RecordSize + 1, '\0');
+    std::size_t got = 0;
+    int error = journal.open(m_journal, OsFile::Mode::ReadOnly);
+    if (error == 0)
+        error = journal.readAt(0, bytes.data(), bytes.size(), got);
+    journal.close();
+    std::int64_t archiveSize = 0;
+    if (error == 0)
+        error = m_file.size(archiveSize);
+    if (error)
+        return failureFromErrno(failed + ": impossibile leggere il giornale " + name, error);
+    bytes.resize(got);
+
+    const cardjournal::Verdict verdict = cardjournal::check(bytes, archiveSize);
+    if (verdict.kind == cardjournal::Verdict::Kind::Refuse)
+        return refuse(verdict.reason, moveIt);
+    if (verdict.kind == cardjournal::Verdict::Kind::Apply) {
+        error = m_file.writeAt(verdict.offset, verdict.record);
+        if (error == 0)
+            error = m_file.sync();
+        if (error)
+            return failureFromErrno(failed + ": impossibile completare dal giornale " + name +
+                                        " il salvataggio interrotto",
+                                    error);
+    }
+    error = removeJournal();
+    if (error)
+        return failureFromErrno(failed + ": impossibile eliminare il giornale " + name, error);
+    return IoResult::success();
+}
+
+int CardFile::removeJournal()
+{
+    const int error = removeFile(m_journal);
+    return error ? error : syncFolderOf(m_journal);
+}
+
+// 0 or an errno value; on failure no journal of this save is left to apply.
+int CardFile::writeJournal(std::int64_t offset, const std::string& record)
+{
+    OsFile journal;
+    if (const int error = journal.open(m_journal, OsFile::Mode::CreateNew))
+        return error;
+    int error = journal.writeAt(0, cardjournal::encode(offset, record));
+    if (error == 0)
+        error = journal.sync();
+    journal.close();
+    if (error == 0)
+        error = syncFolderOf(m_journal);
+    if (error)
+        removeFile(m_journal); // made by this call; the archive was not touched
+    return error;
 }
 
 IoResult CardFile::read(int cardNumber, DeadlineCard& card)
@@ -94,18 +206,31 @@ IoResult CardFile::write(int cardNumber, const DeadlineCard& card)
     if (cardNumber < 1)
         return IoResult::failure("Numero di scheda non valido");
 
-    if (const int error = m_file.writeAt(offsetOf(cardNumber), card.toRecord()))
+    const std::int64_t offset = offsetOf(cardNumber);
+    const std::string record = card.toRecord();
+    if (!m_journal.empty()) {
+        // What an earlier failed save of this run left comes first.
+        if (IoResult settled = settleJournal("Impossibile scrivere l'archivio"); !settled)
+            return settled;
+        if (const int error = writeJournal(offset, record))
+            return failureFromErrno(
+                "Impossibile scrivere il giornale " + m_journal.filename().string(), error);
+    }
+    if (const int error = m_file.writeAt(offset, record))
         return failureFromErrno("Impossibile scrivere l'archivio", error);
-    // Card 1 lies wholly in the file's first 4 KiB page, so this one write is as near to
-    // atomic as the file system gives: after a power cut the disk holds the old card or the
-    // new one. No journal is needed, and a copy renamed over the archive would rewrite every
-    // other card as well. A failed sync is a failed save: the next try writes the card again.
+    // A failed sync is a failed save: the next try writes the card again.
     if (const int error = m_file.sync())
         return failureFromErrno("Impossibile salvare l'archivio sul disco", error);
+    if (!m_journal.empty()) {
+        if (const int error = removeJournal())
+            return failureFromErrno(
+                "Impossibile eliminare il giornale " + m_journal.filename().string(), error);
+    }
     return IoResult::success();
 }
 
 void CardFile::close()
 {
     m_file.close();
+    m_journal.clear();
 }

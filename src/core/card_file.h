@@ -16,17 +16,25 @@ public:
     virtual ~CardFile();
 
     // Opens for reading and writing and locks; a missing file is created empty. A file that
-    // another open archive holds gives a failure with inUse set, and is left as it was.
+    // another open archive holds gives a failure with inUse set, and is left as it was. Then,
+    // under the lock, a save that a power cut left halfway is finished from its journal.
     IoResult open(const std::filesystem::path& path);
     // Card n (from 1); a card wholly or partly past the end reads as empty there. Virtual
     // so that a test can make it fail as a damaged disk does.
     virtual IoResult read(int cardNumber, DeadlineCard& card);
     // Writes exactly one record and succeeds only once the disk holds it; other cards are
-    // untouched.
+    // untouched. Whatever byte a power cut lands on, the next open finds the old card or the
+    // new one, and only the new one once this has succeeded.
     IoResult write(int cardNumber, const DeadlineCard& card);
     void close();
     bool isOpen() const { return m_file.isOpen(); }
 
 private:
+    IoResult settleJournal(const std::string& failed);
+    int writeJournal(std::int64_t offset, const std::string& record);
+    // Removes the journal and makes that durable: 0 or an errno value.
+    int removeJournal();
+
     OsFile m_file;
+    std::filesystem::path m_journal; // empty for a device, which is written in place
 };

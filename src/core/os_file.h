@@ -33,6 +33,8 @@ public:
     // Reads up to size bytes at offset; fewer only at the end of the file.
     int readAt(std::int64_t offset, char* data, std::size_t size, std::size_t& got);
     int readAll(std::string& bytes);
+    // The file's length in bytes.
+    int size(std::int64_t& bytes);
     // All of data, at offset; an Append file ignores the offset.
     int writeAt(std::int64_t offset, std::string_view data);
     // Until the disk holds what was written.
@@ -51,8 +53,42 @@ private:
     bool m_append = false;
 };
 
+// What a name holds, a link not followed.
+struct PathEntry {
+    enum class Kind { Missing, File, Folder, Link, Special };
+    Kind kind = Kind::Missing;
+    // Refuses writing, by its own mode or attribute even to root, or to this user.
+    bool readOnly = false;
+};
+// 0 or an errno value; a missing name is no error.
+int inspectPath(const std::filesystem::path& path, PathEntry& entry);
+
 // Puts from in to's place, replacing it, and makes the new name durable. 0 or an errno value.
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+// Removes a file's name (a link, not what it points to). 0 or an errno value.
+int removeFile(const std::filesystem::path& file);
 // Makes the names in the file's folder durable (a file just made, renamed or removed there).
 // NTFS journals names itself: nothing to do on Windows.
 int syncFolderOf(const std::filesystem::path& file);
+
+// One operation of this layer that changed or synced a file, as it was done: what a test needs
+// to rebuild what a power cut at any point would leave on the disk.
+struct FileOperation {
+    enum class Kind { Open, Write, Sync, Rename, Remove, SyncFolder };
+    Kind kind;
+    const OsFile* file = nullptr;                // Open, Write, Sync
+    OsFile::Mode mode = OsFile::Mode::ReadOnly;  // Open
+    const std::filesystem::path* path = nullptr; // Open, Rename (from), Remove, SyncFolder
+    const std::filesystem::path* to = nullptr;   // Rename
+    std::int64_t offset = 0;                     // Write; -1 for the end of an Append file
+    std::string_view data{};                     // Write: the bytes one system call took
+};
+class FileObserver {
+public:
+    virtual void observe(const FileOperation& operation) = 0;
+
+protected:
+    ~FileObserver() = default;
+};
+// Set by tests only. While it is null, as always in the program, an operation costs one test.
+inline FileObserver* fileObserver = nullptr;

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -46,6 +47,9 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
         return errno;
     m_fd = fd;
     m_append = mode == Mode::Append;
+    if (fileObserver)
+        fileObserver->observe(
+            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
     return 0;
 }
 
@@ -79,14 +83,33 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
             return errno;
         if (n == 0)
             return EIO;
+        if (fileObserver)
+            fileObserver->observe(
+                {.kind = FileOperation::Kind::Write,
+                 .file = this,
+                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
+                 .data = data.substr(put, static_cast<std::size_t>(n))});
         put += static_cast<std::size_t>(n);
     }
     return 0;
 }
 
+int OsFile::size(std::int64_t& bytes)
+{
+    struct stat status {};
+    if (::fstat(m_fd, &status) != 0)
+        return errno;
+    bytes = status.st_size;
+    return 0;
+}
+
 int OsFile::sync()
 {
-    return ::fsync(m_fd) == 0 ? 0 : errno;
+    if (::fsync(m_fd) != 0)
+        return errno;
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::Sync, .file = this});
+    return 0;
 }
 
 OsFile::Lock OsFile::lock()
@@ -109,11 +132,38 @@ void OsFile::close()
     }
 }
 
+int inspectPath(const std::filesystem::path& path, PathEntry& entry)
+{
+    entry = {};
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0)
+        return errno == ENOENT ? 0 : errno;
+    using Kind = PathEntry::Kind;
+    entry.kind = S_ISREG(status.st_mode)   ? Kind::File
+                 : S_ISDIR(status.st_mode) ? Kind::Folder
+                 : S_ISLNK(status.st_mode) ? Kind::Link
+                                           : Kind::Special;
+    entry.readOnly =
+        (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+    return 0;
+}
+
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     if (::rename(from.c_str(), to.c_str()) != 0)
         return errno;
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::Rename, .path = &from, .to = &to});
     return syncFolderOf(to);
+}
+
+int removeFile(const std::filesystem::path& file)
+{
+    if (::unlink(file.c_str()) != 0)
+        return errno;
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::Remove, .path = &file});
+    return 0;
 }
 
 int syncFolderOf(const std::filesystem::path& file)
@@ -127,5 +177,7 @@ int syncFolderOf(const std::filesystem::path& file)
     // Some file systems cannot sync a folder: they keep their names by other means.
     if (error == EINVAL)
         error = 0;
+    if (error == 0 && fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::SyncFolder, .path = &file});
     return error;
 }

@@ -112,6 +112,9 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
         return refusalOf(GetLastError(), path);
     m_handle = handle;
     m_append = mode == Mode::Append;
+    if (fileObserver)
+        fileObserver->observe(
+            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
     return 0;
 }
 
@@ -148,14 +151,33 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
             return lastErrno();
         if (n == 0)
             return EIO;
+        if (fileObserver)
+            fileObserver->observe(
+                {.kind = FileOperation::Kind::Write,
+                 .file = this,
+                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
+                 .data = data.substr(put, n)});
         put += n;
     }
     return 0;
 }
 
+int OsFile::size(std::int64_t& bytes)
+{
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handleOf(m_handle), &size))
+        return lastErrno();
+    bytes = size.QuadPart;
+    return 0;
+}
+
 int OsFile::sync()
 {
-    return FlushFileBuffers(handleOf(m_handle)) ? 0 : lastErrno();
+    if (!FlushFileBuffers(handleOf(m_handle)))
+        return lastErrno();
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::Sync, .file = this});
+    return 0;
 }
 
 OsFile::Lock OsFile::lock()
@@ -178,15 +200,47 @@ void OsFile::close()
     }
 }
 
+int inspectPath(const std::filesystem::path& path, PathEntry& entry)
+{
+    entry = {};
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : errnoOf(error);
+    }
+    using Kind = PathEntry::Kind;
+    entry.kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? Kind::Link
+                 : (attributes & FILE_ATTRIBUTE_DIRECTORY)   ? Kind::Folder
+                 : (attributes & FILE_ATTRIBUTE_DEVICE)      ? Kind::Special
+                                                             : Kind::File;
+    entry.readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return 0;
+}
+
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
     // Write-through: the call returns once the new name is on the disk.
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    return refusalOf(GetLastError(), to);
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return refusalOf(GetLastError(), to);
+    if (fileObserver) {
+        fileObserver->observe({.kind = FileOperation::Kind::Rename, .path = &from, .to = &to});
+        fileObserver->observe({.kind = FileOperation::Kind::SyncFolder, .path = &to});
+    }
+    return 0;
 }
 
-int syncFolderOf(const std::filesystem::path&)
+int removeFile(const std::filesystem::path& file)
 {
+    if (!DeleteFileW(file.c_str()))
+        return refusalOf(GetLastError(), file);
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::Remove, .path = &file});
+    return 0;
+}
+
+int syncFolderOf(const std::filesystem::path& file)
+{
+    if (fileObserver)
+        fileObserver->observe({.kind = FileOperation::Kind::SyncFolder, .path = &file});
     return 0;
 }

@@ -25,15 +25,64 @@ IoResult failure(const char* what, const std::filesystem::path& file, int error)
                              describeErrno(error ? error : EIO));
 }
 
-// Writes the whole content and waits until the disk holds it: 0 or an errno value.
-int writeDurably(const std::filesystem::path& file, const std::string& bytes, OsFile::Mode mode)
+// A missing file has no bytes and is no error.
+IoResult readBytes(const std::filesystem::path& file, std::string& bytes)
 {
+    bytes.clear();
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return IoResult::success();
+    if (std::filesystem::is_directory(status))
+        return failure("Impossibile leggere", file, EISDIR);
+
+    OsFile in;
+    int error = in.open(file, OsFile::Mode::ReadOnly);
+    if (error == 0)
+        error = in.readAll(bytes);
+    if (error)
+        return failure("Impossibile leggere", file, error);
+    return IoResult::success();
+}
+
+// The new list takes the old one's place by a rename: only a file may be there, never a device
+// that the rename would replace.
+IoResult checkReplaceable(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (std::filesystem::is_directory(status))
+        return failure("Impossibile scrivere", file, EISDIR);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return IoResult::failure("Impossibile scrivere " + file.filename().string() +
+                                 ": il nome non indica un file");
+    return IoResult::success();
+}
+
+// Every change of the list is whole or not at all, whatever byte a power cut lands on: the new
+// list is written beside the old one (over what a cut may have left there), synced, renamed
+// over it, and the folder synced.
+IoResult replaceWhole(const std::filesystem::path& file, const std::string& bytes)
+{
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
     OsFile out;
-    if (const int error = out.open(file, mode))
-        return error;
-    if (const int error = out.writeAt(0, bytes))
-        return error;
-    return out.sync();
+    int error = out.open(temporary, OsFile::Mode::Replace);
+    if (error == 0)
+        error = out.writeAt(0, bytes);
+    if (error == 0)
+        error = out.sync();
+    out.close();
+    if (error == 0)
+        error = replaceFile(temporary, file);
+    if (error) {
+        // Only a file this call may have made is removed, never a folder of that name.
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, ignored)))
+            removeFile(temporary);
+        return failure("Impossibile scrivere", file, error);
+    }
+    return IoResult::success();
 }
 
 } // namespace
@@ -99,60 +148,32 @@ std::string formatEntries(const std::vector<std::string>& entries)
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries)
 {
     entries.clear();
-    std::error_code ec;
-    const auto status = std::filesystem::status(file, ec);
-    if (status.type() == std::filesystem::file_type::not_found)
-        return IoResult::success();
-    if (std::filesystem::is_directory(status))
-        return failure("Impossibile leggere", file, EISDIR);
-
-    OsFile in;
     std::string bytes;
-    int error = in.open(file, OsFile::Mode::ReadOnly);
-    if (error == 0)
-        error = in.readAll(bytes);
-    if (error)
-        return failure("Impossibile leggere", file, error);
-
+    if (IoResult read = readBytes(file, bytes); !read)
+        return read;
     entries = parseEntries(cp1252::decode(bytes));
     return IoResult::success();
 }
 
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry)
 {
-    std::error_code ignored;
-    const bool made = !std::filesystem::exists(file, ignored);
-    int error = writeDurably(file, cp1252::encode(entry) + "\r\n", OsFile::Mode::Append);
-    if (error == 0 && made)
-        error = syncFolderOf(file);
-    if (error)
-        return failure("Impossibile scrivere", file, error);
-    return IoResult::success();
+    std::string bytes;
+    if (IoResult replaceable = checkReplaceable(file); !replaceable)
+        return replaceable;
+    if (IoResult read = readBytes(file, bytes); !read)
+        return read;
+    return replaceWhole(file, bytes + cp1252::encode(entry) + "\r\n");
 }
 
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry)
 {
     std::vector<std::string> entries;
+    if (IoResult replaceable = checkReplaceable(file); !replaceable)
+        return replaceable;
     if (IoResult read = readEntries(file, entries); !read)
         return read;
-
     std::erase(entries, entry);
-    // The new list is written beside the old one, on the disk, before it takes its place: a
-    // failure halfway (a full disk, a power cut) leaves the old list whole.
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    int error =
-        writeDurably(temporary, cp1252::encode(formatEntries(entries)), OsFile::Mode::Replace);
-    if (error == 0)
-        error = replaceFile(temporary, file);
-    if (error) {
-        // Only a file this call may have made is removed, never a folder of that name.
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, ignored)))
-            std::filesystem::remove(temporary, ignored);
-        return failure("Impossibile scrivere", file, error);
-    }
-    return IoResult::success();
+    return replaceWhole(file, cp1252::encode(formatEntries(entries)));
 }
 
 } // namespace typesfile

@@ -20,11 +20,13 @@ std::string formatEntries(const std::vector<std::string>& entries);
 
 // A missing or empty file gives no entries and no error.
 IoResult readEntries(const std::filesystem::path& file, std::vector<std::string>& entries);
-// Appends the text and CR LF, creating the file when missing. Done only once the disk holds it.
+// Both changes are whole or not at all: the new list is written beside the file (NAME.tmp),
+// synced and renamed over it, so a failure or a power cut leaves the old list or the new one.
+// Done only once the disk holds it. A file is made when missing; a device is refused.
+
+// The file's bytes with the text and CR LF after them.
 IoResult appendEntry(const std::filesystem::path& file, std::string_view entry);
-// Rewrites the file (formatEntries) without every entry equal to the text. The new list is
-// written beside the file, synced and then put in its place, so a failure or a power cut leaves
-// the old list as it was.
+// The file rewritten (formatEntries) without every entry equal to the text.
 IoResult removeEntry(const std::filesystem::path& file, std::string_view entry);
 
 } // namespace typesfile

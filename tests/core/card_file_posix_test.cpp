@@ -60,34 +60,65 @@ TEST(CardFile, fullDiskIsReportedOnWrite)
 }
 
 // A file-size limit is a real write failure on a real file, also for root.
-TEST(CardFile, refusedWriteLeavesTheArchiveAsItWas)
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limited = m_saved;
+        limited.rlim_cur = bytes;
+        m_set = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    bool set() const { return m_set; }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int);
+    bool m_set = false;
+};
+
+// A journal that cannot be written fails the save before the archive is touched; a card cut
+// short after its journal is finished from it at the next open.
+TEST(CardFile, aRefusedWriteLosesNothing)
 {
     TempFolder folder;
     const fs::path archive = folder / "Archivio.DAT";
+    const fs::path journal = folder / "Archivio.DAT.giornale";
     const std::string original = sampleCard().toRecord();
     writeFileBytes(archive, original);
+    DeadlineCard second = sampleCard();
+    second.fields[0] = "seconda";
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
-
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = original.size();
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
-
-    const IoResult grow = file.write(2, DeadlineCard{});
-    const IoResult rewrite = file.write(1, sampleCard());
-
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_FALSE(grow.ok);
-    EXPECT_FALSE(grow.reason.empty());
-    EXPECT_TRUE(rewrite.ok) << rewrite.reason;
-    file.close();
+    IoResult noJournal, cutShort;
+    {
+        FileSizeLimit limit(original.size()); // the journal is longer than one card
+        ASSERT_TRUE(limit.set());
+        noJournal = file.write(1, DeadlineCard{});
+    }
     EXPECT_EQ(fileBytes(archive), original);
+    EXPECT_FALSE(fs::exists(journal));
+    {
+        FileSizeLimit limit(original.size() + 24); // room for the journal, not for card 2
+        ASSERT_TRUE(limit.set());
+        cutShort = file.write(2, second);
+    }
+    file.close();
+
+    EXPECT_EQ(noJournal.reason.rfind("Impossibile scrivere il giornale Archivio.DAT.giornale: ", 0),
+              0u)
+        << noJournal.reason;
+    EXPECT_FALSE(cutShort.ok);
+    EXPECT_TRUE(fs::exists(journal));
+    ASSERT_TRUE(file.open(archive));
+    EXPECT_EQ(fileBytes(archive), original + second.toRecord());
+    EXPECT_FALSE(fs::exists(journal));
 }
 
 // The holder is another process, as a second copy of the program would find it.

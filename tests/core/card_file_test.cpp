@@ -1,9 +1,16 @@
 #include "core/card_file.h"
 
+#include "core/card_journal.h"
 #include "sample_card.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -60,6 +67,7 @@ TEST(CardFile, writingCardOneLeavesTheOtherCardsByteForByte)
     ASSERT_EQ(after.size(), original.size());
     EXPECT_EQ(after.substr(0, 3002), card.toRecord());
     EXPECT_EQ(after.substr(3002), original.substr(3002));
+    EXPECT_FALSE(fs::exists(folder / "Archivio.DAT.giornale"));
 }
 
 TEST(CardFile, reservedWordIsWrittenBackAsRead)
@@ -201,4 +209,102 @@ TEST(CardFile, cardNumbersStartAtOne)
     EXPECT_FALSE(file.write(-1, card).ok);
     file.close();
     EXPECT_EQ(fs::file_size(folder / "Archivio.DAT"), 0u);
+}
+
+// Whatever is in the journal's place and is no journal a cut left of a save of this archive is
+// refused, at the open and at a save alike, and nothing is touched: neither it nor the archive.
+TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
+{
+    const std::string cards = distinctBytes(2 * 3002, 3);
+    const std::string journal = cardjournal::encode(0, distinctBytes(3002, 4));
+    const auto bytes = [](std::string content) {
+        return [content](const fs::path& place) { writeFileBytes(place, content); };
+    };
+    struct Row {
+        const char* what;
+        std::function<void(const fs::path& place)> make;
+        const char* reason; // after "il giornale Archivio.DAT.giornale "
+    };
+    std::vector<Row> rows = {
+        {"a folder", [](const fs::path& place) { fs::create_directory(place); }, "è una cartella"},
+        {"a file of another program", bytes("Caro diario, oggi"), "non è un giornale"},
+        {"a record of another length", bytes(cardjournal::encode(0, std::string(100, 'x'))),
+         "non contiene una scheda di 3002 byte ma di 100"},
+        {"more bytes than its record", bytes(journal + "x"), "è più lungo di una scheda"},
+        {"a card past the end", bytes(cardjournal::encode(3 * 3002, distinctBytes(3002, 4))),
+         "indica una scheda oltre la fine dell'archivio"},
+        {"a card not at a card's start", bytes(cardjournal::encode(100, distinctBytes(3002, 4))),
+         "non indica l'inizio di una scheda"},
+        {"a read-only journal",
+         [&](const fs::path& place) {
+             writeFileBytes(place, journal);
+             fs::permissions(
+                 place, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                 fs::perm_options::remove);
+         },
+         "è di sola lettura; l'archivio non è stato toccato: togliere la sola lettura al giornale"},
+    };
+#ifndef _WIN32
+    rows.push_back({"a link to a journal",
+                    [&](const fs::path& place) {
+                        writeFileBytes(place.parent_path() / "altrove", journal);
+                        fs::create_symlink("altrove", place);
+                    },
+                    "è un collegamento"});
+    rows.push_back({"a named pipe", [](const fs::path& place) { ::mkfifo(place.c_str(), 0600); },
+                    "è un dispositivo o un file speciale"});
+    if (::geteuid() == 0) // a device is made by root only
+        rows.push_back(
+            {"a device",
+             [](const fs::path& place) { ::mknod(place.c_str(), S_IFCHR | 0600, makedev(1, 3)); },
+             "è un dispositivo o un file speciale"});
+#endif
+    for (const Row& row : rows) {
+        for (const bool atOpen : {true, false}) {
+            TempFolder folder;
+            const fs::path archive = folder / "Archivio.DAT";
+            const fs::path place = folder / "Archivio.DAT.giornale";
+            writeFileBytes(archive, cards);
+            CardFile file;
+            if (atOpen)
+                row.make(place);
+            const IoResult opened = file.open(archive);
+            if (!atOpen) {
+                ASSERT_TRUE(opened) << row.what;
+                row.make(place);
+            }
+            const IoResult result = atOpen ? opened : file.write(1, sampleCard());
+            const std::string expected =
+                std::string(atOpen ? "Impossibile aprire" : "Impossibile scrivere") +
+                " l'archivio: il giornale Archivio.DAT.giornale " + row.reason;
+            EXPECT_EQ(result.reason.substr(0, expected.size()), expected)
+                << row.what << (atOpen ? " at the open" : " at a save");
+            EXPECT_EQ(file.isOpen(), !atOpen) << row.what;
+            file.close();
+            EXPECT_TRUE(fileBytes(archive) == cards) << row.what;
+            const auto kind = fs::symlink_status(place).type();
+            EXPECT_NE(kind, fs::file_type::not_found) << row.what;
+            if (kind == fs::file_type::regular)
+                fs::permissions(place, fs::perms::owner_write, fs::perm_options::add);
+        }
+    }
+}
+
+// Two copies started together: the second must not take the first one's journal, written while
+// it saves, for the leftover of a cut.
+TEST(CardJournal, aSecondCopyNeverTouchesTheFirstOnesJournal)
+{
+    TempFolder folder;
+    const fs::path archive = folder / "Archivio.DAT";
+    const std::string cards = distinctBytes(2 * 3002, 5);
+    const std::string journal = cardjournal::encode(0, distinctBytes(3002, 6)).substr(0, 1000);
+    writeFileBytes(archive, cards);
+    CardFile first;
+    ASSERT_TRUE(first.open(archive));
+    writeFileBytes(folder / "Archivio.DAT.giornale", journal);
+
+    CardFile second;
+    EXPECT_TRUE(second.open(archive).inUse);
+    EXPECT_TRUE(fileBytes(folder / "Archivio.DAT.giornale") == journal);
+    EXPECT_TRUE(fileBytes(archive) == cards);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace fs = std::filesystem;
 using Entries = std::vector<std::string>;
 using typesfile::parseEntries;
@@ -93,8 +95,11 @@ TEST(TypesFileAppend, appendsOneCrLfLineCreatingTheFile)
 {
     TempFolder folder;
     const fs::path list = folder / "lista.txt";
+    // What a cut left beside the list is neither read nor kept.
+    writeFileBytes(folder / "lista.txt.tmp", "Banca\r\nPos");
     ASSERT_TRUE(typesfile::appendEntry(list, "Tasse"));
     EXPECT_EQ(fileBytes(list), "Tasse\r\n");
+    EXPECT_FALSE(fs::exists(folder / "lista.txt.tmp"));
     ASSERT_TRUE(typesfile::appendEntry(list, "Città, provincia"));
     ASSERT_TRUE(typesfile::appendEntry(list, ""));
     EXPECT_EQ(fileBytes(list), "Tasse\r\nCitt\xE0, provincia\r\n\r\n");
@@ -103,6 +108,15 @@ TEST(TypesFileAppend, appendsOneCrLfLineCreatingTheFile)
     Entries entries;
     ASSERT_TRUE(typesfile::readEntries(list, entries));
     EXPECT_EQ(entries, (Entries{"Tasse", "Città", " provincia", ""}));
+}
+
+TEST(TypesFileAppend, theLinesBeforeStayByteForByte)
+{
+    TempFolder folder;
+    const fs::path list = folder / "lista.txt";
+    writeFileBytes(list, "Auto,Casa\n\"Luce, gas\"\r\nultima senza fine");
+    ASSERT_TRUE(typesfile::appendEntry(list, "Tasse"));
+    EXPECT_EQ(fileBytes(list), "Auto,Casa\n\"Luce, gas\"\r\nultima senza fineTasse\r\n");
 }
 
 TEST(TypesFileAppend, failuresAreReported)
@@ -119,15 +133,17 @@ TEST(TypesFileAppend, failuresAreReported)
     EXPECT_NE(noFolder.reason.find("la cartella non esiste"), std::string::npos) << noFolder.reason;
     EXPECT_FALSE(fs::exists(folder / "manca"));
 
-    if (fs::exists("/dev/full")) {
-        const IoResult full = typesfile::appendEntry("/dev/full", "x");
-        EXPECT_FALSE(full.ok);
-        EXPECT_NE(full.reason.find("il disco è pieno"), std::string::npos) << full.reason;
-    }
-    // /dev/null takes every byte but cannot sync: the type is not on the disk.
-    if (fs::exists("/dev/null")) {
-        const IoResult unsynced = typesfile::appendEntry("/dev/null", "x");
-        EXPECT_EQ(unsynced.reason, "Impossibile scrivere null: il file non lo permette");
+    // A new list renamed over a device would replace it: refused before anything is written.
+    for (const char* device : {"/dev/full", "/dev/null"}) {
+        if (!fs::exists(device))
+            continue;
+        EXPECT_EQ(typesfile::appendEntry(device, "x").reason,
+                  "Impossibile scrivere " + fs::path(device).filename().string() +
+                      ": il nome non indica un file");
+        EXPECT_EQ(typesfile::removeEntry(device, "x").reason,
+                  "Impossibile scrivere " + fs::path(device).filename().string() +
+                      ": il nome non indica un file");
+        EXPECT_TRUE(fs::is_character_file(device));
     }
 }
 
@@ -172,33 +188,39 @@ TEST(TypesFileRemove, missingFileIsCreatedEmpty)
     EXPECT_EQ(fileBytes(folder / "lista.txt"), "");
 }
 
-TEST(TypesFileRemove, failedRewriteLeavesTheListAsItWas)
+// Adding and removing alike: a new list that cannot be put beside the old one, or that never
+// reached the disk, must not take its place (after a power cut the list would come back empty).
+TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
 {
-    TempFolder folder;
-    const fs::path list = folder / "lista.txt";
-    writeFileBytes(list, "a\r\nb\r\n");
-    // The rewrite cannot put its new list beside the old one.
-    fs::create_directory(folder / "lista.txt.tmp");
-
-    const IoResult result = typesfile::removeEntry(list, "a");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.reason, "Impossibile scrivere lista.txt: il nome indica una cartella");
-    EXPECT_EQ(fileBytes(list), "a\r\nb\r\n");
-    EXPECT_TRUE(fs::is_directory(folder / "lista.txt.tmp"));
-}
-
+    struct Row {
+        const char* what;
+        std::function<void(const fs::path& temporary)> block;
+        const char* reason;
+    };
+    std::vector<Row> rows = {
+        {"a folder in the way", [](const fs::path& t) { fs::create_directory(t); },
+         "Impossibile scrivere lista.txt: il nome indica una cartella"},
+    };
 #ifndef _WIN32
-// A new list that never reached the disk must not take the old one's place: after a power cut
-// the list would come back empty.
-TEST(TypesFileRemove, rewriteTheDiskDoesNotConfirmLeavesTheListAsItWas)
-{
-    TempFolder folder;
-    const fs::path list = folder / "lista.txt";
-    writeFileBytes(list, "a\r\nb\r\n");
-    fs::create_symlink("/dev/null", folder / "lista.txt.tmp"); // takes the bytes, cannot sync
-
-    const IoResult result = typesfile::removeEntry(list, "a");
-    EXPECT_EQ(result.reason, "Impossibile scrivere lista.txt: il file non lo permette");
-    EXPECT_EQ(fileBytes(list), "a\r\nb\r\n");
-}
+    rows.push_back({"a sync refused", // /dev/null takes the bytes and cannot sync
+                    [](const fs::path& t) { fs::create_symlink("/dev/null", t); },
+                    "Impossibile scrivere lista.txt: il file non lo permette"});
 #endif
+    const std::vector<std::pair<const char*, std::function<IoResult(const fs::path&)>>> changes = {
+        {"add", [](const fs::path& list) { return typesfile::appendEntry(list, "c"); }},
+        {"remove", [](const fs::path& list) { return typesfile::removeEntry(list, "a"); }},
+    };
+    for (const Row& row : rows) {
+        for (const auto& [change, run] : changes) {
+            TempFolder folder;
+            const fs::path list = folder / "lista.txt";
+            writeFileBytes(list, "a\r\nb\r\n");
+            row.block(folder / "lista.txt.tmp");
+
+            EXPECT_EQ(run(list).reason, row.reason) << change << ", " << row.what;
+            EXPECT_EQ(fileBytes(list), "a\r\nb\r\n") << change << ", " << row.what;
+            EXPECT_TRUE(fs::exists(fs::symlink_status(folder / "lista.txt.tmp")))
+                << "only a file made by the change is removed";
+        }
+    }
+}

@@ -13,13 +13,16 @@ std::string slotControlName(SlotColumn column, int slot);
 
 struct ControlName {
     const char* window;  // objectName of the window
-    const char* control; // objectName of the control
+    const char* control; // objectName of the control, or of the window itself
     const char* name;    // UTF-8
 };
 
 // Controls whose caption says nothing or nothing alone (a picture, "X", "?"); boxes with a
-// label beside them take its caption instead.
+// label beside them take its caption instead. Windows whose caption is never shown (their
+// object's name) are named by their message.
 inline constexpr ControlName kControlNames[] = {
+    {"Form1", "Form1", "Non ci sono scadenze immediate!"},
+    {"Form3", "Form3", "Attenzione!"},
     {"frmTelefono", "cmdEsci", "Esci"},
     {"frmTelefono", "Command3", "Stampa"},
     {"frmTelefono", "Command2", "Copia le scadenze"},

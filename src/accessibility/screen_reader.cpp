@@ -1,12 +1,17 @@
 #include "accessibility/screen_reader.h"
 
+#include "accessibility/accessible_calendar.h"
 #include "accessibility/accessible_names.h"
+#include "accessibility/accessible_text.h"
 #include "core/slot_table.h"
+#include "widgets/mouse_label.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QWidget>
 
 namespace {
@@ -75,6 +80,24 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A label that takes the focus and answers Enter as a click: a button, which a reader says
+// can be pressed, and presses.
+class ClickableLabel : public QAccessibleWidget {
+public:
+    explicit ClickableLabel(MouseLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<MouseLabel*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
 // Qt exposes a plain top-level widget as a client area ("filler") and a label as static
 // text: the main window and the information window become windows, a label that takes the
 // focus and answers Enter a button.
@@ -87,27 +110,50 @@ QAccessibleInterface* roleFactory(const QString& className, QObject* object)
     if (widget->isWindow() && object->metaObject()->superClass() == &QWidget::staticMetaObject)
         return new CaptionedWindow(widget);
     if (className == QLatin1String("MouseLabel") && widget->focusPolicy() != Qt::NoFocus)
-        return new QAccessibleWidget(widget, QAccessible::Button);
+        return new ClickableLabel(static_cast<MouseLabel*>(widget));
     if (className == QLatin1String("QComboBox"))
         return new NamedComboBox(static_cast<QComboBox*>(widget));
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleLineEdit(static_cast<QLineEdit*>(widget));
+    // The information text is the program's only plain QPlainTextEdit, and read-only.
+    if (className == QLatin1String("QPlainTextEdit"))
+        return new AccessibleFramedText(static_cast<QPlainTextEdit*>(widget));
+    if (className == QLatin1String("QCalendarView"))
+        return new AccessibleCalendarGrid(static_cast<QTableView*>(widget));
     return nullptr;
 }
 
 void setName(QWidget* window, const char* control, const std::string& name)
 {
-    if (auto* widget = window->findChild<QWidget*>(QLatin1String(control)))
+    QWidget* widget = window->objectName() == QLatin1String(control)
+                          ? window
+                          : window->findChild<QWidget*>(QLatin1String(control));
+    if (widget)
         widget->setAccessibleName(QString::fromStdString(name));
 }
 
 } // namespace
 
+void installScreenReaderSupport()
+{
+    QAccessible::installFactory(roleFactory);
+}
+
 void nameControls(QWidget* window)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(roleFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installScreenReaderSupport();
+    // A reader that is already listening has Qt make a control's interface as soon as the
+    // control changes, before the layout has made a label clickable: dropped, the next
+    // question makes the button.
+    for (MouseLabel* label : window->findChildren<MouseLabel*>()) {
+        if (label->focusPolicy() == Qt::NoFocus)
+            continue;
+        QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
+        if (made && made->role() != QAccessible::Button)
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+    if (auto* grid = window->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview")))
+        announceCurrentDayOnFocus(grid);
     if (window->objectName() == QLatin1String("frmTelefono")) {
         for (const SlotBinding& b : kSlots) {
             setName(window, b.dateBox, slotControlName(SlotColumn::Date, b.slot));

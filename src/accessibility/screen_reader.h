@@ -7,6 +7,10 @@
 class QLineEdit;
 class QWidget;
 
+// Gives Qt this program's accessible interfaces; before the first window, as a reader that
+// is already listening has Qt make a control's interface while the layout builds it.
+void installScreenReaderSupport();
+
 // Names the window's controls; called once by each layout, after its controls exist.
 void nameControls(QWidget* window);
 

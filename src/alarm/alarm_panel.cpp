@@ -7,6 +7,7 @@
 #include "widgets/look.h"
 #include "widgets/texts.h"
 #include "widgets/twips.h"
+#include "widgets/window_state.h"
 
 #include <QKeyEvent>
 
@@ -175,6 +176,7 @@ void AlarmPanel::arm()
     setVisible({ui.Label111, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Image3}, true);
     for (QWidget* control : std::initializer_list<QWidget*>{ui.cmdInfo, ui.cmdMinimiz, ui.cboMin})
         control->setEnabled(false);
+    // Minimised, not hidden, on every system: the count is reachable from the task bar.
     m_window->showMinimized();
     ui.cboAl->setEnabled(false);
     // The notice plays its sound as it opens; a first sound loaded then would hold it back.
@@ -190,6 +192,10 @@ void AlarmPanel::tick()
         ui.Label111->setText(QString::fromStdString(alarmrules::nextCount(counter.toStdString())));
     if (ui.Label111->text() == ui.txtUltima->text()) {
         // Not owned by the main window: the notice must show while that one is minimised.
+        // Where a minimised window cannot be brought back (Wayland), one hidden and shown
+        // again can.
+        if (!platformRestoresMinimized())
+            m_window->hide();
         AlarmNotice notice(ui, m_platform);
         connect(&notice, &AlarmNotice::acknowledged, this, &AlarmPanel::acknowledge);
         m_platform.runModal(&notice);
@@ -198,7 +204,7 @@ void AlarmPanel::tick()
 
 void AlarmPanel::acknowledge()
 {
-    m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    bringBack(m_window);
     ui.tmrAll->stop();
     ui.ann->hide();
     ui.Command5->setEnabled(true);

@@ -1,6 +1,6 @@
 #pragma once
-// The information window: shown without modality while the main window is minimised;
-// its exit button brings the main window back.
+// The information window: shown without modality while the main window is put aside;
+// however it closes, it says so, and the main window comes back.
 
 #include "info/info_window_layout.h"
 
@@ -9,17 +9,18 @@
 class InfoWindow : public QWidget {
     Q_OBJECT
 public:
-    // mainWindow is restored when the window is left by its button.
-    explicit InfoWindow(QWidget* mainWindow);
+    explicit InfoWindow(QWidget* parent = nullptr);
     Ui::InfoWindow ui;
 
 signals:
     void printRequested();
+    // Closed by its button, Escape, or the window manager.
+    void left();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void showFirstBanner(bool first);
-    QWidget* m_mainWindow;
 };

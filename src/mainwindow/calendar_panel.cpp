@@ -249,10 +249,12 @@ void CalendarPanel::enterCalendarDay()
 {
     if (m_lastDateSlot == 0)
         return;
+    QLineEdit* box = ui.rows[m_lastDateSlot - 1].date;
+    // The box takes the keyboard before the day: a screen reader that hears of the new text
+    // first follows it to the box in silence and never announces the box.
+    if (ui.rows[m_lastDateSlot - 1].text->text().isEmpty())
+        box->setFocus(Qt::OtherFocusReason);
     copyCalendarDay(m_lastDateSlot);
-    // Copied: the panel closed, and the keyboard goes on from the box that took the day.
-    if (!isShown())
-        ui.rows[m_lastDateSlot - 1].date->setFocus(Qt::OtherFocusReason);
 }
 
 void CalendarPanel::openPanel()

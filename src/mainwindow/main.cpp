@@ -1,6 +1,8 @@
 // Tempestina10: the deadline reminder.
 
+#include "accessibility/screen_reader.h"
 #include "mainwindow/main_window.h"
+#include "platform/display_server.h"
 #include "platform/qt_platform.h"
 #include "widgets/look.h"
 
@@ -13,14 +15,9 @@
 
 int main(int argc, char* argv[])
 {
-#ifdef Q_OS_LINUX
-    // Idle, the program redraws a small picture twenty times a second. Through the X server's
-    // shared memory each redraw first waits for the server to have read the one before; sent
-    // over the connection it costs the program and the server less. A user's own choice holds.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
-#endif
+    chooseDisplayServer();
     QApplication app(argc, argv);
+    installScreenReaderSupport();
     QApplication::setApplicationName("Tempestina10");
     QApplication::setWindowIcon(QIcon(":/app32.png"));
     // One look on every platform: the layouts colour their buttons and boxes themselves.

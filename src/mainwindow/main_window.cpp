@@ -13,6 +13,7 @@
 #include "types/types_file.h"
 #include "widgets/core_values.h"
 #include "widgets/look.h"
+#include "widgets/window_state.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -143,8 +144,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::openInformation()
 {
     if (!m_infoWindow) {
-        auto* info = new InfoWindow(this);
+        auto* info = new InfoWindow();
         m_infoWindow = info;
+        // A main window already closed (its card saved, its archive shut) stays closed.
+        connect(info, &InfoWindow::left, this, [this] {
+            if (!m_ending)
+                bringBack(this);
+        });
         connect(info, &InfoWindow::printRequested, m_reportCommands.get(),
                 [this, info] { m_reportCommands->printInformation(info); });
         m_animations->follow(info);
@@ -152,5 +158,5 @@ void MainWindow::openInformation()
     }
     m_infoWindow->show();
     m_infoWindow->raise();
-    showMinimized();
+    putAside(this);
 }

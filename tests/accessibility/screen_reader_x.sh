@@ -100,11 +100,23 @@ focusOn() { # name [key]: the key (Tab unless given) until the control of that n
 }
 # Slot 5: its date box, F4 for the calendar, the day after today and Enter, which fills the
 # box; then a type by the arrow key, a text, the days.
+# The calendar's days are read by their dates, in Italian: F4 says today, Right tomorrow.
+italianDate() { # days from today
+    python3 -c 'import datetime, sys
+d = datetime.date.today() + datetime.timedelta(days=int(sys.argv[1]))
+days = "lunedì martedì mercoledì giovedì venerdì sabato domenica".split()
+months = ("gennaio febbraio marzo aprile maggio giugno luglio agosto settembre ottobre "
+          "novembre dicembre").split()
+print(f"{days[d.weekday()]} {d.day} {months[d.month - 1]} {d.year}")' "$1"
+}
 focusOn "Data scadenza 5"
 xdotool key F4
-sleep 0.3
-[ "$($tree focus)" = "Calendario" ] || fail "F4 in a date box did not open the calendar"
-xdotool key Right Return
+sleep 0.5
+[ "$($tree focus)" = "$(italianDate 0)" ] || fail "F4 in a date box did not say today's date"
+xdotool key Right
+sleep 0.5
+[ "$($tree focus)" = "$(italianDate 1)" ] || fail "Right in the calendar did not say tomorrow"
+xdotool key Return
 sleep 0.3
 [ "$($tree focus)" = "Data scadenza 5" ] || fail "Enter in the calendar left the focus elsewhere"
 xdotool key Tab Down

@@ -5,7 +5,9 @@
 #include "fake_platform.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/nothing_due_window.h"
+#include "platform/display_server.h"
 #include "widgets/look.h"
+#include "widgets/window_state.h"
 
 #include <csignal>
 #include <QAccessible>
@@ -525,6 +527,68 @@ private slots:
             QApplication::setActiveWindow(s->window.get());
             QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
         }
+    }
+
+    void x11FirstUnlessTheUserChose_data()
+    {
+        QTest::addColumn<QByteArray>("set"); // null: not set
+        QTest::addColumn<QByteArray>("used");
+        QTest::newRow("not set") << QByteArray() << QByteArray("xcb;wayland");
+        QTest::newRow("set empty") << QByteArray("") << QByteArray("xcb;wayland");
+        QTest::newRow("wayland chosen") << QByteArray("wayland") << QByteArray("wayland");
+        QTest::newRow("xcb chosen") << QByteArray("xcb") << QByteArray("xcb");
+    }
+    void x11FirstUnlessTheUserChose()
+    {
+        QFETCH(QByteArray, set);
+        QFETCH(QByteArray, used);
+        const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray mitshm = qgetenv("QT_XCB_NO_MITSHM");
+        const bool mitshmSet = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+        if (set.isNull())
+            qunsetenv("QT_QPA_PLATFORM");
+        else
+            qputenv("QT_QPA_PLATFORM", set);
+        chooseDisplayServer();
+        const QByteArray after = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", before);
+        if (mitshmSet)
+            qputenv("QT_XCB_NO_MITSHM", mitshm);
+        else
+            qunsetenv("QT_XCB_NO_MITSHM");
+#ifdef Q_OS_LINUX
+        QCOMPARE(after, used);
+#else
+        QCOMPARE(after, set);
+#endif
+    }
+
+    void everyCloseOfTheInfoWindowBringsTheMainWindowBack_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Esci") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("window manager") << 2;
+    }
+    void everyCloseOfTheInfoWindowBringsTheMainWindowBack()
+    {
+        QFETCH(int, way);
+        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
+        s->window->show();
+        QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
+        QTest::keyClick(s->window.get(), Qt::Key_F1);
+        QWidget* info = visibleForm2();
+        QVERIFY(info);
+        QVERIFY(QTest::qWaitForWindowActive(info));
+        if (way == 0)
+            QTest::mouseClick(info->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        else if (way == 1)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            info->close();
+        QTRY_VERIFY(!info->isVisible());
+        QVERIFY(s->window->isVisible() && !s->window->isMinimized());
+        QTRY_VERIFY(s->window->isActiveWindow());
     }
 
     void form2LeftAfterTheMainWindowClosedDoesNotBringItBack()

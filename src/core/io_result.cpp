@@ -23,6 +23,8 @@ std::string describeErrno(int error)
         return "errore di lettura o scrittura sul disco";
     case EINVAL:
         return "il file non lo permette";
+    case EFBIG:
+        return "il file supera la dimensione consentita";
 #ifdef EDQUOT
     case EDQUOT:
         return "spazio disco esaurito";

@@ -1,5 +1,7 @@
 #include "core/os_file.h"
 
+#include <cerrno>
+
 int OsFile::readAll(std::string& bytes)
 {
     bytes.clear();
@@ -12,4 +14,33 @@ int OsFile::readAll(std::string& bytes)
         bytes.append(buffer, got);
     } while (got == sizeof buffer);
     return 0;
+}
+
+int replaceContent(const std::filesystem::path& file, std::string_view bytes)
+{
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    PathEntry left;
+    int error = inspectPath(temporary, left);
+    if (error == 0 && left.kind == PathEntry::Kind::Folder)
+        error = EISDIR;
+    else if (error == 0 && left.kind != PathEntry::Kind::Missing)
+        error = removeFile(temporary);
+    if (error)
+        return error;
+
+    OsFile out;
+    // Made now, so nothing another program put under the name is written through.
+    error = out.open(temporary, OsFile::Mode::CreateNew);
+    if (error)
+        return error;
+    error = out.writeAt(0, bytes);
+    if (error == 0)
+        error = out.sync();
+    out.close();
+    if (error == 0)
+        error = replaceFile(temporary, file);
+    if (error)
+        removeFile(temporary);
+    return error;
 }

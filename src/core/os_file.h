@@ -16,8 +16,6 @@ public:
         ReadWrite, // an existing file
         CreateNew, // read and write a file made now; EEXIST when there is one
         ReadOnly,  // an existing file
-        Append,    // writes go to the end; made when missing
-        Replace,   // write only, made or emptied
     };
     enum class Lock { Taken, HeldElsewhere, Unsupported };
 
@@ -35,7 +33,7 @@ public:
     int readAll(std::string& bytes);
     // The file's length in bytes.
     int size(std::int64_t& bytes);
-    // All of data, at offset; an Append file ignores the offset.
+    // All of data, at offset.
     int writeAt(std::int64_t offset, std::string_view data);
     // Until the disk holds what was written.
     int sync();
@@ -50,7 +48,6 @@ private:
 #else
     int m_fd = -1;
 #endif
-    bool m_append = false;
 };
 
 // What a name holds, a link not followed.
@@ -67,6 +64,11 @@ int inspectPath(const std::filesystem::path& path, PathEntry& entry);
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // Removes a file's name (a link, not what it points to). 0 or an errno value.
 int removeFile(const std::filesystem::path& file);
+// Makes bytes the file's whole content, or leaves the file as it was, whatever byte a power cut
+// lands on: written beside it under the name plus ".tmp", synced, renamed over it. What a cut
+// left under that name is removed first, never written through (it may be a link to another
+// file). 0 or an errno value.
+int replaceContent(const std::filesystem::path& file, std::string_view bytes);
 // Makes the names in the file's folder durable (a file just made, renamed or removed there).
 // NTFS journals names itself: nothing to do on Windows.
 int syncFolderOf(const std::filesystem::path& file);
@@ -77,10 +79,9 @@ struct FileOperation {
     enum class Kind { Open, Write, Sync, Rename, Remove, SyncFolder };
     Kind kind;
     const OsFile* file = nullptr;                // Open, Write, Sync
-    OsFile::Mode mode = OsFile::Mode::ReadOnly;  // Open
     const std::filesystem::path* path = nullptr; // Open, Rename (from), Remove, SyncFolder
     const std::filesystem::path* to = nullptr;   // Rename
-    std::int64_t offset = 0;                     // Write; -1 for the end of an Append file
+    std::int64_t offset = 0;                     // Write
     std::string_view data{};                     // Write: the bytes one system call took
 };
 class FileObserver {

@@ -16,10 +16,6 @@ int flagsOf(OsFile::Mode mode)
         return O_RDWR | O_CREAT | O_EXCL;
     case OsFile::Mode::ReadOnly:
         return O_RDONLY;
-    case OsFile::Mode::Append:
-        return O_WRONLY | O_APPEND | O_CREAT;
-    case OsFile::Mode::Replace:
-        return O_WRONLY | O_CREAT | O_TRUNC;
     }
     return O_RDONLY;
 }
@@ -46,10 +42,8 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
     if (fd < 0)
         return errno;
     m_fd = fd;
-    m_append = mode == Mode::Append;
     if (fileObserver)
-        fileObserver->observe(
-            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
+        fileObserver->observe({.kind = FileOperation::Kind::Open, .file = this, .path = &path});
     return 0;
 }
 
@@ -73,10 +67,8 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
 {
     std::size_t put = 0;
     while (put < data.size()) {
-        // pwrite would also append on an O_APPEND file, but only on Linux.
-        const ssize_t n = m_append ? ::write(m_fd, data.data() + put, data.size() - put)
-                                   : ::pwrite(m_fd, data.data() + put, data.size() - put,
-                                              static_cast<off_t>(offset + put));
+        const ssize_t n =
+            ::pwrite(m_fd, data.data() + put, data.size() - put, static_cast<off_t>(offset + put));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -84,11 +76,10 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
         if (n == 0)
             return EIO;
         if (fileObserver)
-            fileObserver->observe(
-                {.kind = FileOperation::Kind::Write,
-                 .file = this,
-                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
-                 .data = data.substr(put, static_cast<std::size_t>(n))});
+            fileObserver->observe({.kind = FileOperation::Kind::Write,
+                                   .file = this,
+                                   .offset = offset + static_cast<std::int64_t>(put),
+                                   .data = data.substr(put, static_cast<std::size_t>(n))});
         put += static_cast<std::size_t>(n);
     }
     return 0;

@@ -95,14 +95,6 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
     case Mode::ReadOnly:
         access = GENERIC_READ;
         break;
-    case Mode::Append:
-        access = GENERIC_WRITE;
-        disposition = OPEN_ALWAYS;
-        break;
-    case Mode::Replace:
-        access = GENERIC_WRITE;
-        disposition = CREATE_ALWAYS;
-        break;
     }
     // No security attributes: the handle is not inherited. Others may read and write as
     // the C runtime let them: the lock, not the sharing mode, keeps a second copy out.
@@ -111,10 +103,8 @@ int OsFile::open(const std::filesystem::path& path, Mode mode)
     if (handle == INVALID_HANDLE_VALUE)
         return refusalOf(GetLastError(), path);
     m_handle = handle;
-    m_append = mode == Mode::Append;
     if (fileObserver)
-        fileObserver->observe(
-            {.kind = FileOperation::Kind::Open, .file = this, .mode = mode, .path = &path});
+        fileObserver->observe({.kind = FileOperation::Kind::Open, .file = this, .path = &path});
     return 0;
 }
 
@@ -143,8 +133,6 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
     std::size_t put = 0;
     while (put < data.size()) {
         OVERLAPPED where = at(offset + static_cast<std::int64_t>(put));
-        if (m_append) // both halves all ones: at the end of the file
-            where.Offset = where.OffsetHigh = 0xFFFFFFFF;
         DWORD n = 0;
         const DWORD wanted = static_cast<DWORD>(std::min(data.size() - put, kChunk));
         if (!WriteFile(handleOf(m_handle), data.data() + put, wanted, &n, &where))
@@ -152,11 +140,10 @@ int OsFile::writeAt(std::int64_t offset, std::string_view data)
         if (n == 0)
             return EIO;
         if (fileObserver)
-            fileObserver->observe(
-                {.kind = FileOperation::Kind::Write,
-                 .file = this,
-                 .offset = m_append ? -1 : offset + static_cast<std::int64_t>(put),
-                 .data = data.substr(put, n)});
+            fileObserver->observe({.kind = FileOperation::Kind::Write,
+                                   .file = this,
+                                   .offset = offset + static_cast<std::int64_t>(put),
+                                   .data = data.substr(put, n)});
         put += n;
     }
     return 0;

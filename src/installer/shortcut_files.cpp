@@ -23,28 +23,9 @@ std::string toUtf8(const fs::path& p)
     return std::string(reinterpret_cast<const char*>(s.data()), s.size());
 }
 
-// Written beside the file and renamed over it, so a reader never sees half a shortcut.
-std::error_code writeAndReplace(const fs::path& file, const std::string& bytes)
+std::error_code errorCode(int error)
 {
-    fs::path temporary = file;
-    temporary += ".tmp";
-    int error = 0;
-    {
-        OsFile out;
-        error = out.open(temporary, OsFile::Mode::Replace);
-        if (error == 0)
-            error = out.writeAt(0, bytes);
-        if (error == 0)
-            error = out.sync();
-    }
-    if (error == 0)
-        error = replaceFile(temporary, file);
-    if (error) {
-        std::error_code ignored;
-        if (fs::is_regular_file(fs::symlink_status(temporary, ignored)))
-            fs::remove(temporary, ignored);
-    }
-    return error ? std::error_code(error, std::generic_category()) : std::error_code();
+    return std::error_code(error, std::generic_category());
 }
 
 } // namespace
@@ -72,8 +53,9 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
     } catch (const std::length_error&) {
         return ShortcutFailure{toUtf8(lnkFile), false, "un testo del collegamento è troppo lungo"};
     }
-    if (const std::error_code e = writeAndReplace(lnkFile, lnkBytes))
-        return ShortcutFailure{toUtf8(lnkFile), false, italianReason(e)};
+    // Written beside and renamed over, so a reader never sees half a shortcut.
+    if (const int e = replaceContent(lnkFile, lnkBytes))
+        return ShortcutFailure{toUtf8(lnkFile), false, italianReason(errorCode(e))};
 
     if (request.desktopEntry) {
         const fs::path desktopFile = dir / fromUtf8(request.name + ".desktop");
@@ -83,8 +65,8 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
                                  request.link.workingDirectory,
                                  request.autostart,
                                  request.icon};
-        if (const std::error_code e = writeAndReplace(desktopFile, desktopEntryText(entry)))
-            return ShortcutFailure{toUtf8(desktopFile), false, italianReason(e)};
+        if (const int e = replaceContent(desktopFile, desktopEntryText(entry)))
+            return ShortcutFailure{toUtf8(desktopFile), false, italianReason(errorCode(e))};
     }
     return std::nullopt;
 }

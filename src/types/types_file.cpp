@@ -59,29 +59,11 @@ IoResult checkReplaceable(const std::filesystem::path& file)
     return IoResult::success();
 }
 
-// Every change of the list is whole or not at all, whatever byte a power cut lands on: the new
-// list is written beside the old one (over what a cut may have left there), synced, renamed
-// over it, and the folder synced.
+// Every change of the list is whole or not at all, whatever byte a power cut lands on.
 IoResult replaceWhole(const std::filesystem::path& file, const std::string& bytes)
 {
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    OsFile out;
-    int error = out.open(temporary, OsFile::Mode::Replace);
-    if (error == 0)
-        error = out.writeAt(0, bytes);
-    if (error == 0)
-        error = out.sync();
-    out.close();
-    if (error == 0)
-        error = replaceFile(temporary, file);
-    if (error) {
-        // Only a file this call may have made is removed, never a folder of that name.
-        std::error_code ignored;
-        if (std::filesystem::is_regular_file(std::filesystem::symlink_status(temporary, ignored)))
-            removeFile(temporary);
+    if (const int error = replaceContent(file, bytes))
         return failure("Impossibile scrivere", file, error);
-    }
     return IoResult::success();
 }
 

@@ -10,7 +10,6 @@ namespace {
 using Kind = FileOperation::Kind;
 
 struct PendingWrite {
-    bool truncate = false;
     std::int64_t offset = 0;
     std::string data;
 };
@@ -40,10 +39,6 @@ void writeOutcomes(const std::string& content, const PendingWrite& write,
                    std::set<std::string>& outcomes)
 {
     outcomes.insert(content);
-    if (write.truncate) {
-        outcomes.insert(std::string());
-        return;
-    }
     std::string whole = content;
     put(whole, write.offset, write.data);
     outcomes.insert(whole);
@@ -122,19 +117,13 @@ struct Disk {
                 handleInode[step.handle] = made;
             } else {
                 handleInode[step.handle] = found->second;
-                if (step.mode == OsFile::Mode::Replace) {
-                    of(step.handle).live.clear();
-                    of(step.handle).pending.push_back({true, 0, {}});
-                }
             }
             break;
         }
         case Kind::Write: {
             Inode& inode = of(step.handle);
-            const std::int64_t at =
-                step.offset < 0 ? static_cast<std::int64_t>(inode.live.size()) : step.offset;
-            put(inode.live, at, step.data);
-            inode.pending.push_back({false, at, step.data});
+            put(inode.live, step.offset, step.data);
+            inode.pending.push_back({step.offset, std::string(step.data)});
             break;
         }
         case Kind::Sync: {
@@ -233,7 +222,6 @@ void FileTrace::observe(const FileOperation& operation)
             m_handles[operation.file] = static_cast<int>(m_handles.size()) + 1;
         step.handle = m_handles.at(operation.file);
     }
-    step.mode = operation.mode;
     if (operation.path)
         step.name = operation.path->filename().string();
     if (operation.to)

@@ -19,7 +19,6 @@ public:
     struct Step {
         FileOperation::Kind kind;
         int handle = 0; // Open, Write, Sync: one number per opening
-        OsFile::Mode mode = OsFile::Mode::ReadOnly;
         std::string name{}, to{};
         std::int64_t offset = 0;
         std::string data{};

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -27,14 +27,14 @@ int main(int argc, char* argv[])
     for (const auto& input : inputs) {
         std::ifstream in(input, std::ios::binary);
         if (!in) {
-            std::fprintf(stderr, "cannot read %s\n", input.c_str());
+            std::cerr << "cannot read " << input.string() << '\n';
             return 1;
         }
         const std::string bytes{std::istreambuf_iterator<char>(in),
                                 std::istreambuf_iterator<char>()};
-        std::printf("%s (%zu bytes)\n", input.filename().c_str(), bytes.size());
+        std::cout << input.filename().string() << " (" << bytes.size() << " bytes)\n";
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("%zu inputs replayed\n", inputs.size());
+    std::cout << inputs.size() << " inputs replayed\n";
     return inputs.empty() ? 1 : 0;
 }

@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 using Entries = std::vector<std::string>;
@@ -95,11 +101,8 @@ TEST(TypesFileAppend, appendsOneCrLfLineCreatingTheFile)
 {
     TempFolder folder;
     const fs::path list = folder / "lista.txt";
-    // What a cut left beside the list is neither read nor kept.
-    writeFileBytes(folder / "lista.txt.tmp", "Banca\r\nPos");
     ASSERT_TRUE(typesfile::appendEntry(list, "Tasse"));
     EXPECT_EQ(fileBytes(list), "Tasse\r\n");
-    EXPECT_FALSE(fs::exists(folder / "lista.txt.tmp"));
     ASSERT_TRUE(typesfile::appendEntry(list, "Città, provincia"));
     ASSERT_TRUE(typesfile::appendEntry(list, ""));
     EXPECT_EQ(fileBytes(list), "Tasse\r\nCitt\xE0, provincia\r\n\r\n");
@@ -188,39 +191,99 @@ TEST(TypesFileRemove, missingFileIsCreatedEmpty)
     EXPECT_EQ(fileBytes(folder / "lista.txt"), "");
 }
 
-// Adding and removing alike: a new list that cannot be put beside the old one, or that never
-// reached the disk, must not take its place (after a power cut the list would come back empty).
-TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
-{
-    struct Row {
-        const char* what;
-        std::function<void(const fs::path& temporary)> block;
-        const char* reason;
-    };
-    std::vector<Row> rows = {
-        {"a folder in the way", [](const fs::path& t) { fs::create_directory(t); },
-         "Impossibile scrivere lista.txt: il nome indica una cartella"},
-    };
+namespace {
+
+using Change = std::pair<const char*, std::function<IoResult(const fs::path&)>>;
+const std::vector<Change> kChanges = {
+    {"add", [](const fs::path& list) { return typesfile::appendEntry(list, "c"); }},
+    {"remove", [](const fs::path& list) { return typesfile::removeEntry(list, "a"); }},
+};
+
 #ifndef _WIN32
-    rows.push_back({"a sync refused", // /dev/null takes the bytes and cannot sync
-                    [](const fs::path& t) { fs::create_symlink("/dev/null", t); },
-                    "Impossibile scrivere lista.txt: il file non lo permette"});
+// While it lives, a write past two bytes of any file fails (EFBIG), as on a full disk.
+struct FileSizeCap {
+    rlimit old{};
+    FileSizeCap()
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit cap = old;
+        cap.rlim_cur = 2;
+        setrlimit(RLIMIT_FSIZE, &cap);
+    }
+    ~FileSizeCap()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+};
 #endif
-    const std::vector<std::pair<const char*, std::function<IoResult(const fs::path&)>>> changes = {
-        {"add", [](const fs::path& list) { return typesfile::appendEntry(list, "c"); }},
-        {"remove", [](const fs::path& list) { return typesfile::removeEntry(list, "a"); }},
-    };
-    for (const Row& row : rows) {
-        for (const auto& [change, run] : changes) {
+
+} // namespace
+
+// What a cut or another program left beside the list is neither read, kept nor written through.
+TEST(TypesFileChange, leftoverBesideTheListIsReplacedNotWrittenThrough)
+{
+    std::vector<std::pair<const char*, std::function<void(const fs::path& temporary)>>> leftovers =
+        {
+            {"a half list", [](const fs::path& t) { writeFileBytes(t, "Banca\r\nPos"); }},
+        };
+#ifndef _WIN32
+    leftovers.push_back({"a link to another file", [](const fs::path& t) {
+                             fs::create_symlink(t.parent_path() / "altro.txt", t);
+                         }});
+    leftovers.push_back(
+        {"a pipe", [](const fs::path& t) { ASSERT_EQ(mkfifo(t.c_str(), 0600), 0); }});
+#endif
+    for (const auto& [what, leave] : leftovers) {
+        for (const auto& [change, run] : kChanges) {
             TempFolder folder;
             const fs::path list = folder / "lista.txt";
             writeFileBytes(list, "a\r\nb\r\n");
-            row.block(folder / "lista.txt.tmp");
+            writeFileBytes(folder / "altro.txt", "non toccare");
+            leave(folder / "lista.txt.tmp");
 
-            EXPECT_EQ(run(list).reason, row.reason) << change << ", " << row.what;
-            EXPECT_EQ(fileBytes(list), "a\r\nb\r\n") << change << ", " << row.what;
-            EXPECT_TRUE(fs::exists(fs::symlink_status(folder / "lista.txt.tmp")))
-                << "only a file made by the change is removed";
+            ASSERT_TRUE(run(list)) << change << ", " << what;
+            EXPECT_EQ(fileBytes(list), std::string(change) == "add" ? "a\r\nb\r\nc\r\n" : "b\r\n")
+                << change << ", " << what;
+            EXPECT_EQ(fileBytes(folder / "altro.txt"), "non toccare") << change << ", " << what;
+            EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "lista.txt.tmp")));
+        }
+    }
+}
+
+// Adding and removing alike: a new list that cannot be put beside the old one, or that never
+// wholly reached the disk, must not take its place (after a power cut the list would come back
+// empty or cut).
+TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
+{
+    for (const bool capped : {false, true}) {
+#ifdef _WIN32
+        if (capped)
+            continue;
+#endif
+        for (const auto& [change, run] : kChanges) {
+            TempFolder folder;
+            const fs::path list = folder / "lista.txt";
+            writeFileBytes(list, "a\r\nb\r\n");
+            IoResult result;
+            if (capped) {
+#ifndef _WIN32
+                FileSizeCap cap;
+                result = run(list);
+#endif
+            } else {
+                fs::create_directory(folder / "lista.txt.tmp");
+                result = run(list);
+            }
+            EXPECT_EQ(result.reason,
+                      capped ? "Impossibile scrivere lista.txt: il file supera la dimensione "
+                               "consentita"
+                             : "Impossibile scrivere lista.txt: il nome indica una cartella")
+                << change;
+            EXPECT_EQ(fileBytes(list), "a\r\nb\r\n") << change;
+            // Only what the change made is removed: a folder of that name stays.
+            EXPECT_EQ(fs::exists(folder / "lista.txt.tmp"), !capped) << change;
         }
     }
 }

@@ -169,17 +169,12 @@ int CardFile::removeJournal()
 // 0 or an errno value; on failure no journal of this save is left to apply.
 int CardFile::writeJournal(std::int64_t offset, const std::string& record)
 {
-    OsFile journal;
-    if (const int error = journal.open(m_journal, OsFile::Mode::CreateNew))
-        return error;
-    int error = journal.writeAt(0, cardjournal::encode(offset, record));
-    if (error == 0)
-        error = journal.sync();
-    journal.close();
-    if (error == 0)
+    int error = writeNewFile(m_journal, cardjournal::encode(offset, record));
+    if (error == 0) {
         error = syncFolderOf(m_journal);
-    if (error)
-        removeFile(m_journal); // made by this call; the archive was not touched
+        if (error)
+            removeFile(m_journal); // made by this call; the archive was not touched
+    }
     return error;
 }
 

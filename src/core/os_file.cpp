@@ -16,6 +16,21 @@ int OsFile::readAll(std::string& bytes)
     return 0;
 }
 
+int writeNewFile(const std::filesystem::path& file, std::string_view bytes)
+{
+    OsFile out;
+    // Made now, so nothing another program put under the name is written through.
+    if (const int error = out.open(file, OsFile::Mode::CreateNew))
+        return error;
+    int error = out.writeAt(0, bytes);
+    if (error == 0)
+        error = out.sync();
+    out.close();
+    if (error)
+        removeFile(file);
+    return error;
+}
+
 int replaceContent(const std::filesystem::path& file, std::string_view bytes)
 {
     std::filesystem::path temporary = file;
@@ -26,20 +41,11 @@ int replaceContent(const std::filesystem::path& file, std::string_view bytes)
         error = EISDIR;
     else if (error == 0 && left.kind != PathEntry::Kind::Missing)
         error = removeFile(temporary);
+    if (error == 0)
+        error = writeNewFile(temporary, bytes);
     if (error)
         return error;
-
-    OsFile out;
-    // Made now, so nothing another program put under the name is written through.
-    error = out.open(temporary, OsFile::Mode::CreateNew);
-    if (error)
-        return error;
-    error = out.writeAt(0, bytes);
-    if (error == 0)
-        error = out.sync();
-    out.close();
-    if (error == 0)
-        error = replaceFile(temporary, file);
+    error = replaceFile(temporary, file);
     if (error)
         removeFile(temporary);
     return error;

@@ -64,6 +64,9 @@ int inspectPath(const std::filesystem::path& path, PathEntry& entry);
 int replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 // Removes a file's name (a link, not what it points to). 0 or an errno value.
 int removeFile(const std::filesystem::path& file);
+// Makes a file that was not there, holding bytes, and syncs it; EEXIST when the name is taken.
+// On failure the name is free again. 0 or an errno value.
+int writeNewFile(const std::filesystem::path& file, std::string_view bytes);
 // Makes bytes the file's whole content, or leaves the file as it was, whatever byte a power cut
 // lands on: written beside it under the name plus ".tmp", synced, renamed over it. What a cut
 // left under that name is removed first, never written through (it may be a link to another

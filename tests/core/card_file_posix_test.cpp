@@ -3,14 +3,13 @@
 
 #include "core/card_file.h"
 
+#include "file_size_limit.h"
 #include "sample_card.h"
 #include "temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -58,29 +57,6 @@ TEST(CardFile, fullDiskIsReportedOnWrite)
     EXPECT_TRUE(file.isOpen()); // the caller decides what to do next
     EXPECT_FALSE(file.write(1, sampleCard()).ok);
 }
-
-// A file-size limit is a real write failure on a real file, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
-        m_set = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool set() const { return m_set; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int);
-    bool m_set = false;
-};
 
 // A journal that cannot be written fails the save before the archive is touched; a card cut
 // short after its journal is finished from it at the next open.

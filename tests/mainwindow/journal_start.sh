@@ -16,24 +16,8 @@ if [ ${#wine[@]} -gt 0 ]; then
 else
     program=("$folder/Tempestina10")
 fi
-[ -e "${program[-1]}" ] || { echo "FAIL: no program at ${program[-1]}"; exit 1; }
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pid=
-finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-    echo "FAIL: $*"
-    import -window root "/tmp/journal_start_fail.png" 2>/dev/null &&
-        echo "screen: /tmp/journal_start_fail.png"
-    echo "The program said:"
-    cat "$work/out.log" 2>/dev/null
-    exit 1
-}
+source "$(dirname "$0")/../support/program_run.sh"
+[ -e "${program[-1]}" ] || fail "no program at ${program[-1]}"
 source "$(dirname "$0")/../support/x_windows.sh"
 
 # Card 1 as a save left it and its journal, card 2 of distinct bytes: the expected archive in

@@ -12,21 +12,7 @@ set -u
 portable=$1 linux=$2
 shift 2
 wine=("$@")
-work=$(mktemp -d)
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-pid=
-finish() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-    echo "FAIL: $*"
-    import -window root "/tmp/tempestina_wine_fail.png" 2>/dev/null &&
-        echo "screen: /tmp/tempestina_wine_fail.png"
-    exit 1
-}
+source "$(dirname "$0")/../support/program_run.sh"
 [ -f "$portable/Tempestina10.exe" ] || fail "no Tempestina10.exe in $portable"
 
 support=$(cd "$(dirname "$0")/../support" && pwd)

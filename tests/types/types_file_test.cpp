@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
 
 #ifndef _WIN32
-#include <sys/resource.h>
+#include "../core/file_size_limit.h"
+
 #include <sys/stat.h>
 #endif
 
@@ -199,26 +199,6 @@ const std::vector<Change> kChanges = {
     {"remove", [](const fs::path& list) { return typesfile::removeEntry(list, "a"); }},
 };
 
-#ifndef _WIN32
-// While it lives, a write past two bytes of any file fails (EFBIG), as on a full disk.
-struct FileSizeCap {
-    rlimit old{};
-    FileSizeCap()
-    {
-        getrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit cap = old;
-        cap.rlim_cur = 2;
-        setrlimit(RLIMIT_FSIZE, &cap);
-    }
-    ~FileSizeCap()
-    {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-};
-#endif
-
 } // namespace
 
 // What a cut or another program left beside the list is neither read, kept nor written through.
@@ -269,7 +249,8 @@ TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
             IoResult result;
             if (capped) {
 #ifndef _WIN32
-                FileSizeCap cap;
+                FileSizeLimit limit(2);
+                ASSERT_TRUE(limit.set());
                 result = run(list);
 #endif
             } else {

@@ -6,7 +6,8 @@
 
 #include <QDir>
 
-AlarmNotice::AlarmNotice(const Ui::MainWindow& main, Platform& platform, QWidget* parent)
+AlarmNotice::AlarmNotice(const QString& type, const QString& text, const QString& customFile,
+                         Platform& platform, QWidget* parent)
     : QDialog(parent)
 {
     ui.setupUi(this);
@@ -14,10 +15,8 @@ AlarmNotice::AlarmNotice(const Ui::MainWindow& main, Platform& platform, QWidget
     // Typed by the user: shown as typed, never as markup.
     ui.Label3->setTextFormat(Qt::PlainText);
     ui.Label2->setTextFormat(Qt::PlainText);
-    ui.Label3->setText(main.TestoAl->toPlainText());
-    const QString type = main.cboAl->currentText();
-    if (const auto file =
-            alarmrules::soundFile(type.toStdString(), main.prova->text().toStdString()))
+    ui.Label3->setText(text);
+    if (const auto file = alarmrules::soundFile(type.toStdString(), customFile.toStdString()))
         platform.playWave(platform.programFolder() + "/" + QString::fromStdString(*file));
     ui.Label2->setText(type);
     connect(ui.Command1, &QPushButton::clicked, this, [this] {

@@ -3,7 +3,6 @@
 // its "OK" acknowledges the alarm.
 
 #include "alarm/alarm_notice_layout.h"
-#include "mainwindow/main_window_layout.h"
 
 #include <QDialog>
 
@@ -12,9 +11,9 @@ class Platform;
 class AlarmNotice : public QDialog {
     Q_OBJECT
 public:
-    // Reads the main window's type, custom file and text as they are now.
-    AlarmNotice(const Ui::MainWindow& main, Platform& platform, QWidget* parent = nullptr);
-    Ui::AlarmNotice ui;
+    // The alarm's type, its optional text, and the user's wave file for "Mio Allarme".
+    AlarmNotice(const QString& type, const QString& text, const QString& customFile,
+                Platform& platform, QWidget* parent = nullptr);
 
 signals:
     // "OK" was pressed; the window closes once the receivers have run.
@@ -23,4 +22,7 @@ signals:
 public slots:
     // Only "OK" ends the notice: Escape would leave the alarm half reset.
     void reject() override {}
+
+private:
+    Ui::AlarmNotice ui;
 };

@@ -5,11 +5,13 @@
 #include "platform/platform.h"
 #include "widgets/keys.h"
 #include "widgets/look.h"
+#include "widgets/panel_layout.h"
 #include "widgets/texts.h"
 #include "widgets/twips.h"
 #include "widgets/window_state.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 
@@ -43,14 +45,15 @@ void setVisible(std::initializer_list<QWidget*> controls, bool visible)
 
 } // namespace
 
-AlarmPanel::AlarmPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window)
-    : ui(ui), m_platform(platform), m_window(window)
+AlarmPanel::AlarmPanel(Ui::AlarmPanel& ui, QPushButton* opener, QTimer* timer, Platform& platform,
+                       QWidget* window)
+    : ui(ui), m_opener(opener), m_timer(timer), m_platform(platform), m_window(window)
 {
     // The chosen name is played from the program's folder, so that is the folder listed.
     ui.File1->setFolder(platform.programFolder());
     ui.TestoAl->installEventFilter(this);
 
-    connect(ui.Command5, &QPushButton::clicked, this, &AlarmPanel::openPanel);
+    connect(m_opener, &QPushButton::clicked, this, &AlarmPanel::openPanel);
     connect(ui.cboAl, &QComboBox::activated, this, &AlarmPanel::pickType);
     connect(ui.cboMin, &QComboBox::activated, this, &AlarmPanel::pickMinutes);
     connect(ui.File1, &QListWidget::itemClicked, this, &AlarmPanel::pickFile);
@@ -59,16 +62,18 @@ AlarmPanel::AlarmPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window)
     connect(ui.LabelTesto, &MouseLabel::clicked, ui.TestoAl, [&ui] { ui.TestoAl->setFocus(); });
     connect(ui.cmdInfo, &QPushButton::clicked, this, &AlarmPanel::showHelp);
     connect(ui.cmdMinimiz, &QPushButton::clicked, this, &AlarmPanel::arm);
-    connect(ui.tmrAll, &QTimer::timeout, this, &AlarmPanel::tick);
+    connect(m_timer, &QTimer::timeout, this, &AlarmPanel::tick);
     connect(ui.cmdChud, &QPushButton::clicked, this, &AlarmPanel::cancel);
     connect(ui.Image3, &MouseLabel::clicked, window, &QWidget::showMinimized);
 
     connect(ui.Image3, &MouseLabel::mouseMoved, ui.lblAttivo,
             [&ui] { setForeColour(ui.lblAttivo, kYellow); });
-    for (MouseLabel* resetter :
-         {ui.Image1, ui.Label2, ui.Label4, ui.Label5, ui.Label6, ui.lblAttivo})
-        connect(resetter, &MouseLabel::mouseMoved, ui.lblAttivo,
-                [&ui] { setForeColour(ui.lblAttivo, Ui::kGreen); });
+    connect(ui.lblAttivo, &MouseLabel::mouseMoved, this, &AlarmPanel::calmActiveLabel);
+}
+
+void AlarmPanel::calmActiveLabel()
+{
+    setForeColour(ui.lblAttivo, panel::kGreen);
 }
 
 void AlarmPanel::setPanelWidth(int twips)
@@ -171,8 +176,8 @@ void AlarmPanel::showHelp()
 void AlarmPanel::arm()
 {
     m_counting = true;
-    ui.tmrAll->start();
-    ui.Command5->setEnabled(false);
+    m_timer->start();
+    m_opener->setEnabled(false);
     setVisible({ui.Label111, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Image3}, true);
     for (QWidget* control : std::initializer_list<QWidget*>{ui.cmdInfo, ui.cmdMinimiz, ui.cboMin})
         control->setEnabled(false);
@@ -196,7 +201,8 @@ void AlarmPanel::tick()
         // again can.
         if (!platformRestoresMinimized())
             m_window->hide();
-        AlarmNotice notice(ui, m_platform);
+        AlarmNotice notice(ui.cboAl->currentText(), ui.TestoAl->toPlainText(), ui.prova->text(),
+                           m_platform);
         connect(&notice, &AlarmNotice::acknowledged, this, &AlarmPanel::acknowledge);
         m_platform.runModal(&notice);
     }
@@ -205,9 +211,9 @@ void AlarmPanel::tick()
 void AlarmPanel::acknowledge()
 {
     bringBack(m_window);
-    ui.tmrAll->stop();
+    m_timer->stop();
     ui.ann->hide();
-    ui.Command5->setEnabled(true);
+    m_opener->setEnabled(true);
     setVisible({ui.Label111, ui.Image3, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Shape7, ui.Label11,
                 ui.Label12, ui.cboAl, ui.cboMin, ui.cmdInfo, ui.cmdMinimiz},
                false);
@@ -226,8 +232,8 @@ void AlarmPanel::cancel()
 {
     m_counting = false;
     ui.ann->hide();
-    ui.Command5->setEnabled(true);
-    ui.tmrAll->stop();
+    m_opener->setEnabled(true);
+    m_timer->stop();
     ui.Label111->setText("0");
     setVisible({ui.Label111, ui.Image3, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Label13, ui.Label14,
                 ui.lblOre, ui.Shape7, ui.Label11, ui.Label12, ui.cboAl, ui.cboMin, ui.cmdInfo,

@@ -2,16 +2,23 @@
 // The momentary alarm on the main window: the set-up panel, arming, the once-a-second
 // count, the notice and every way back to the closed panel.
 
-#include "mainwindow/main_window_layout.h"
+#include "alarm/alarm_panel_layout.h"
 
 #include <QObject>
 
 class Platform;
+class QTimer;
 
 class AlarmPanel : public QObject {
     Q_OBJECT
 public:
-    AlarmPanel(Ui::MainWindow& ui, Platform& platform, QWidget* window);
+    // opener: the button that opens the panel; timer: the once-a-second tick.
+    AlarmPanel(Ui::AlarmPanel& ui, QPushButton* opener, QTimer* timer, Platform& platform,
+               QWidget* window);
+
+public slots:
+    // The pointer left the "Allarme ATTIVO!" picture for the window around it.
+    void calmActiveLabel();
 
 private:
     void openPanel();
@@ -27,7 +34,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void setPanelWidth(int twips);
 
-    Ui::MainWindow& ui;
+    Ui::AlarmPanel& ui;
+    QPushButton* m_opener;
+    QTimer* m_timer;
     Platform& m_platform;
     QWidget* m_window;
     // Set while an armed alarm counts: the tick advances the counter only then.

@@ -1,4 +1,4 @@
-#include "info_text.h"
+#include "info/info_text.h"
 
 // A raw literal keeps the text readable and editable as it appears on
 // screen; the source must stay UTF-8 for the accented letters.

@@ -10,7 +10,6 @@ class InfoWindow : public QWidget {
     Q_OBJECT
 public:
     explicit InfoWindow(QWidget* parent = nullptr);
-    Ui::InfoWindow ui;
 
 signals:
     void printRequested();
@@ -23,4 +22,6 @@ protected:
 
 private:
     void showFirstBanner(bool first);
+
+    Ui::InfoWindow ui;
 };

@@ -1,4 +1,4 @@
-#include "desktop_entry.h"
+#include "installer/desktop_entry.h"
 
 std::string escapeStringValue(std::string_view value)
 {

@@ -1,7 +1,7 @@
-#include "installer_window.h"
+#include "installer/installer_window.h"
 
-#include "platform_folders.h"
-#include "shortcut_files.h"
+#include "installer/platform_folders.h"
+#include "installer/shortcut_files.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

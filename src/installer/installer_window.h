@@ -2,7 +2,7 @@
 // The installer's only window: shows "Attendere...", writes the start-up shortcut and then the
 // Programs shortcut one second apart, shows "OK!" and closes a second later.
 
-#include "special_folders.h"
+#include "installer/special_folders.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "lnk_writer.h"
+#include "installer/lnk_writer.h"
 
-#include "text_encoding.h"
+#include "installer/text_encoding.h"
 
 #include "core/cp1252.h"
 

@@ -1,5 +1,5 @@
-#include "installer_window.h"
-#include "pontilo_icon.h"
+#include "installer/installer_window.h"
+#include "installer/pontilo_icon.h"
 
 #include <QApplication>
 #include <QFont>

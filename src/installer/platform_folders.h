@@ -2,7 +2,7 @@
 // What differs between platforms for the installer: the special folders as UTF-8 paths, whether
 // the desktop reads .desktop entries, and the main program's file name.
 
-#include "special_folders.h"
+#include "installer/special_folders.h"
 
 #include <QString>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform_folders.h"
+#include "installer/platform_folders.h"
 
 #include <QString>
 #include <shlobj.h>

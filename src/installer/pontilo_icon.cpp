@@ -1,4 +1,4 @@
-#include "pontilo_icon.h"
+#include "installer/pontilo_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

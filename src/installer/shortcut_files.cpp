@@ -1,6 +1,6 @@
-#include "shortcut_files.h"
+#include "installer/shortcut_files.h"
 
-#include "desktop_entry.h"
+#include "installer/desktop_entry.h"
 
 #include "core/os_file.h"
 

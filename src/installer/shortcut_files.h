@@ -2,7 +2,7 @@
 // Writing one shortcut into one folder: the .lnk file and, on freedesktop systems, the
 // .desktop entry beside it that the desktop really reads.
 
-#include "lnk_writer.h"
+#include "installer/lnk_writer.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "special_folders.h"
+#include "installer/special_folders.h"
 
 namespace {
 

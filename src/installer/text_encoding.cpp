@@ -1,4 +1,4 @@
-#include "text_encoding.h"
+#include "installer/text_encoding.h"
 
 #include "core/utf8.h"
 

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "widgets/look.h"
+#include "widgets/panel_layout.h"
 
 #include <QEvent>
 
@@ -135,7 +136,7 @@ void Animations::cascade(int slot)
 
 void Animations::infoHover()
 {
-    setInfoLook(ui.Label1, 12, Ui::kGreen);
+    setInfoLook(ui.Label1, 12, panel::kGreen);
 }
 
 void Animations::infoPressed()

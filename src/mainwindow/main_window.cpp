@@ -26,11 +26,19 @@ MainWindow::MainWindow(Platform& platform, StartedCard started, QWidget* parent)
     ui.setupUi(this);
     // The window's features.
     m_slotEditor = std::make_unique<SlotEditor>(ui, m_platform, this);
-    m_typesCommand = std::make_unique<TypesCommand>(ui, m_platform, this);
-    m_reportCommands = std::make_unique<ReportCommands>(*this, ui, m_platform);
+    TypesCommand::Combos combos;
+    for (std::size_t i = 0; i < combos.size(); ++i)
+        combos[i] = ui.rows[i].type;
+    m_typesCommand = std::make_unique<TypesCommand>(ui.cmdList, combos, m_platform, this);
+    m_reportCommands = std::make_unique<ReportCommands>(
+        *this, [this] { return reportRows(); }, ui.Command2, ui.Command3, ui.ProgressBar1,
+        m_platform);
     m_calendarPanel = std::make_unique<CalendarPanel>(ui, m_platform, this);
     m_animations = std::make_unique<Animations>(ui, m_platform, this);
-    m_alarmPanel = std::make_unique<AlarmPanel>(ui, m_platform, this);
+    m_alarmPanel = std::make_unique<AlarmPanel>(ui.alarm, ui.Command5, ui.tmrAll, m_platform, this);
+    // The pointer over the window around the alarm's picture.
+    for (MouseLabel* around : {ui.Image1, ui.Label2, ui.Label4, ui.Label5, ui.Label6})
+        connect(around, &MouseLabel::mouseMoved, m_alarmPanel.get(), &AlarmPanel::calmActiveLabel);
     connect(ui.cmdEsci, &QPushButton::clicked, this, &MainWindow::leaveByExitButton);
     connect(ui.Label1, &MouseLabel::clicked, this, &MainWindow::openInformation);
     connect(new QShortcut(Qt::Key_F1, this), &QShortcut::activated, this,
@@ -51,6 +59,14 @@ QLineEdit* MainWindow::fieldControl(int field) const
     const SlotBinding& b = kSlots[slotOfField(field) - 1];
     const SlotControls& s = ui.rows[b.slot - 1];
     return field == b.dateField ? s.date : field == b.textField ? s.text : s.days;
+}
+
+report::Rows MainWindow::reportRows() const
+{
+    report::Rows rows;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {ui.rows[i].date->text().toStdString(), ui.rows[i].text->text().toStdString()};
+    return rows;
 }
 
 void MainWindow::fillTypeCombos()

@@ -3,6 +3,7 @@
 
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/startup.h"
+#include "report/report_text.h"
 
 #include <memory>
 #include <QPointer>
@@ -24,8 +25,6 @@ public:
     MainWindow(Platform& platform, StartedCard started, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Ui::MainWindow ui;
-
     // The control that shows a card field (1..30).
     QLineEdit* fieldControl(int field) const;
 
@@ -37,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    report::Rows reportRows() const;
     void fillTypeCombos();
     void showCurrentCard();
     bool saveCurrentCard();
@@ -47,6 +47,7 @@ private:
     void leaveByExitButton();
     void openInformation();
 
+    Ui::MainWindow ui;
     Platform& m_platform;
     std::unique_ptr<CardFile> m_cardFile;
     DeadlineCard m_card;

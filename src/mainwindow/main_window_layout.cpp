@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "widgets/layout_builder.h"
 #include "widgets/look.h"
+#include "widgets/panel_layout.h"
 #include "widgets/twips.h"
 
 #include <QIcon>
@@ -20,7 +21,7 @@ const QString kDateTip = QStringLiteral(
     "Data esclusivamente in questo formato, es. 02/08/04");
 
 using layout::make;
-using namespace mainlayout;
+using namespace panel;
 
 QLineEdit* textBox(QWidget* parent, const char* name, int l, int t, int w, int h)
 {
@@ -64,47 +65,6 @@ QColor slotTextBack(int slot)
 }
 
 } // namespace
-
-namespace mainlayout {
-
-MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
-                  const QString& caption, const QFont& font)
-{
-    return layout::label(parent, name, l, t, w, h, caption, font, kGreen);
-}
-
-MouseLabel* picture(QWidget* parent, const char* name, int l, int t, int w, int h,
-                    const QString& resource)
-{
-    auto* control = make<MouseLabel>(parent, name, l, t, w, h);
-    control->setStretchedPicture(resource);
-    return control;
-}
-
-Shape* shape(QWidget* parent, const char* name, int l, int t, int w, int h, int border,
-             const QColor& colour)
-{
-    auto* control = make<Shape>(parent, name, l, t, w, h);
-    control->setBorder(colour, border);
-    return control;
-}
-
-QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int h,
-                    const QString& caption, const QString& tip, const QString& icon)
-{
-    auto* control = layout::graphicButton(parent, name, l, t, w, h, caption);
-    control->setToolTip(tip);
-    control->setFocusPolicy(Qt::StrongFocus);
-    if (!icon.isEmpty()) {
-        // The picture at its own size, as far as the button leaves room for it.
-        const QPixmap picture(icon);
-        control->setIcon(QIcon(picture));
-        control->setIconSize(picture.size().boundedTo(control->size() - QSize(6, 6)));
-    }
-    return control;
-}
-
-} // namespace mainlayout
 
 void MainWindow::setupUi(QWidget* w)
 {
@@ -152,14 +112,7 @@ void MainWindow::setupUi(QWidget* w)
     Label7->setWordWrap(true);
     setForeColour(Label7, QColor(0, 192, 0));
 
-    setupAlarmPanelBackdrop(*this, w);
-
-    // Boxes kept behind other controls: they hold values, not things to look at, and keys
-    // typed there unseen would change them.
-    txtUltima = textBox(w, "txtUltima", 1680, 120, 615, 285);
-    textPrint = textBox(w, "textPrint", 5280, 720, 150, 525);
-    for (QLineEdit* covered : {txtUltima, textPrint})
-        covered->setFocusPolicy(Qt::NoFocus);
+    alarm.setupBackdrop(w);
 
     // Picture boxes of the caption flicker.
     // Picture boxes show their picture at its own size from the top left corner, never
@@ -286,7 +239,7 @@ void MainWindow::setupUi(QWidget* w)
         legend->setFocusPolicy(Qt::NoFocus);
     }
 
-    setupAlarmPanelControls(*this, w);
+    alarm.setupControls(w);
 
     // The calendar panel lies over the type and text columns.
     Calendar1 = make<QCalendarWidget>(w, "Calendar1", 1920, 2040, 9015, 6015);
@@ -317,8 +270,9 @@ void MainWindow::setupUi(QWidget* w)
     for (QWidget* c : std::initializer_list<QWidget*>{Calendar1, cmdchiud, cmdAdesso, cmdInfoC})
         chain(c);
     previous = Command5;
-    for (QWidget* c : std::initializer_list<QWidget*>{cboAl, cboMin, TestoAl, File1, ann, prova,
-                                                      cmdInfo, cmdChud, cmdMinimiz, Label1})
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             alarm.cboAl, alarm.cboMin, alarm.TestoAl, alarm.File1, alarm.ann, alarm.prova,
+             alarm.cmdInfo, alarm.cmdChud, alarm.cmdMinimiz, Label1})
         chain(c);
     nameControls(w);
 }

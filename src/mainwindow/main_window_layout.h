@@ -1,8 +1,7 @@
 #pragma once
 // The main window's controls as created: names, positions, texts, limits, colours, pictures.
 
-#include "widgets/file_list.h"
-#include "widgets/limited_text_edit.h"
+#include "alarm/alarm_panel_layout.h"
 #include "widgets/line.h"
 #include "widgets/look.h"
 #include "widgets/mouse_label.h"
@@ -40,23 +39,6 @@ inline const QColor kDaysBack{64, 0, 0};
 inline const QColor kDaysFore{0, 192, 0};
 inline const QColor kDateFore{0, 0, 128};
 inline const QColor kInfoNormal{128, 0, 0};
-inline const QColor kGreen{0, 255, 0};
-
-// The main window's kinds of controls, for its layout and the panels laid on it.
-namespace mainlayout {
-// A caption in the window's green.
-MouseLabel* label(QWidget* parent, const char* name, int l, int t, int w, int h,
-                  const QString& caption, const QFont& font = layoutFont("MS Serif", 8.25));
-// A picture stretched over the control.
-MouseLabel* picture(QWidget* parent, const char* name, int l, int t, int w, int h,
-                    const QString& resource);
-// An unfilled frame.
-Shape* shape(QWidget* parent, const char* name, int l, int t, int w, int h, int border,
-             const QColor& colour = QColor(128, 0, 0));
-// A graphical button that takes the focus, with its picture at its own size.
-QPushButton* button(QWidget* parent, const char* name, int l, int t, int w, int h,
-                    const QString& caption, const QString& tip = {}, const QString& icon = {});
-} // namespace mainlayout
 
 class MainWindow {
 public:
@@ -108,19 +90,8 @@ public:
     QCalendarWidget* Calendar1;
     QPushButton *cmdchiud, *cmdAdesso, *cmdInfoC;
 
-    // Alarm panel.
-    Shape* Shape7;
-    MouseLabel *Label11, *Label12, *Label13, *lblOre, *Label14, *LabelTesto, *labelPerProva, *ann;
-    QComboBox *cboAl, *cboMin;
-    LimitedTextEdit* TestoAl;
-    FileList* File1;
-    QLineEdit* prova;
-    QPushButton *cmdInfo, *cmdChud, *cmdMinimiz;
-    Shape* shaAl;
-    MouseLabel *lblAttivo, *Label111;
-    Line* lin3;
-    MouseLabel* Image3;
-    QLineEdit *txtUltima, *textPrint;
+    // The alarm panel laid on the window.
+    AlarmPanel alarm;
 };
 
 } // namespace Ui

@@ -12,7 +12,6 @@ public:
     enum Choice { Quit = 100, Continue = 101 };
 
     explicit NothingDueWindow(QWidget* parent = nullptr);
-    Ui::NothingDueWindow ui;
 
 public slots:
     // A close from outside lets the start go on, as the window's own second button does.
@@ -20,4 +19,7 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Ui::NothingDueWindow ui;
 };

@@ -1,10 +1,8 @@
 #include "report/report_commands.h"
 
-#include "info/info_window.h"
-#include "mainwindow/main_window_layout.h"
+#include "info/info_text.h"
 #include "platform/platform.h"
 #include "platform/print_job.h"
-#include "report/report_text.h"
 #include "widgets/core_values.h"
 
 #include <cstdint>
@@ -13,6 +11,8 @@
 #include <QImageReader>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
 
 namespace {
 
@@ -30,25 +30,19 @@ QStringList toQt(const std::vector<std::string>& lines)
 
 } // namespace
 
-ReportCommands::ReportCommands(QWidget& window, const Ui::MainWindow& ui, Platform& platform)
-    : m_window(window), m_ui(ui), m_platform(platform)
+ReportCommands::ReportCommands(QWidget& window, std::function<report::Rows()> rows,
+                               QPushButton* copy, QPushButton* print, QProgressBar* progress,
+                               Platform& platform)
+    : m_window(window), m_rows(std::move(rows)), m_progress(progress), m_platform(platform)
 {
-    connect(ui.Command2, &QPushButton::clicked, this, &ReportCommands::copyToClipboard);
-    connect(ui.Command3, &QPushButton::clicked, this, &ReportCommands::printReport);
-}
-
-static report::Rows rowsOf(const Ui::MainWindow& ui)
-{
-    report::Rows rows;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i] = {ui.rows[i].date->text().toStdString(), ui.rows[i].text->text().toStdString()};
-    return rows;
+    connect(copy, &QPushButton::clicked, this, &ReportCommands::copyToClipboard);
+    connect(print, &QPushButton::clicked, this, &ReportCommands::printReport);
 }
 
 void ReportCommands::copyToClipboard()
 {
     const std::string today = shortDateText(m_platform.today()).toStdString();
-    const std::string text = report::clipboardText(rowsOf(m_ui), report::clipboardFooter(today));
+    const std::string text = report::clipboardText(m_rows(), report::clipboardFooter(today));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(text));
@@ -57,7 +51,7 @@ void ReportCommands::copyToClipboard()
 
 void ReportCommands::showProgress()
 {
-    QProgressBar* bar = m_ui.ProgressBar1;
+    QProgressBar* bar = m_progress;
     bar->show();
     for (std::int16_t step = 0; step <= 499; ++step) {
         bar->setValue(step);
@@ -74,7 +68,7 @@ void ReportCommands::showProgress()
 QStringList ReportCommands::pageLines() const
 {
     const std::string today = shortDateText(m_platform.today()).toStdString();
-    return toQt(report::pageLines(rowsOf(m_ui), today));
+    return toQt(report::pageLines(m_rows(), today));
 }
 
 void ReportCommands::printReport()
@@ -91,18 +85,17 @@ void ReportCommands::printReport()
         printFailed(&m_window);
 }
 
-void ReportCommands::printInformation(InfoWindow* form2)
+void ReportCommands::printInformation(QWidget* parent)
 {
     std::unique_ptr<PrintJob> printer =
         m_platform.defaultPrinter(kProductName + QStringLiteral(" - Info"));
     if (!printer) {
-        printFailed(form2);
+        printFailed(parent);
         return;
     }
-    const QStringList lines =
-        toQt(report::informationLines(form2->ui.Text1->toPlainText().toStdString()));
+    const QStringList lines = toQt(report::informationLines(informationText().toStdString()));
     if (!printDocument(*printer, {}, lines, 10, 1000))
-        printFailed(form2);
+        printFailed(parent);
 }
 
 bool ReportCommands::printDocument(PrintJob& printer, const QList<Picture>& pictures,

@@ -2,29 +2,33 @@
 // The deadline report out of the program: Command2 copies it to the clipboard, Command3
 // prints it, and the print picture of the information window prints the information text.
 
+#include "report/report_text.h"
+
+#include <functional>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
 
-class InfoWindow;
 class Platform;
 class PrintJob;
+class QProgressBar;
+class QPushButton;
 class QWidget;
-namespace Ui {
-class MainWindow;
-}
 
 class ReportCommands : public QObject {
     Q_OBJECT
 public:
-    // The main window's buttons, rows and progress bar; the window is the messages' parent.
-    ReportCommands(QWidget& window, const Ui::MainWindow& ui, Platform& platform);
+    // rows: the slots as they stand at the moment of a copy or a print. The window is the
+    // messages' parent.
+    ReportCommands(QWidget& window, std::function<report::Rows()> rows, QPushButton* copy,
+                   QPushButton* print, QProgressBar* progress, Platform& platform);
 
     void copyToClipboard();
     void printReport();
-    void printInformation(InfoWindow* form2);
+    // The information text; parent: the window asking, for a failure's message.
+    void printInformation(QWidget* parent);
 
 private:
     QStringList pageLines() const;
@@ -40,6 +44,7 @@ private:
     void printFailed(QWidget* parent);
 
     QWidget& m_window;
-    const Ui::MainWindow& m_ui;
+    std::function<report::Rows()> m_rows;
+    QProgressBar* m_progress;
     Platform& m_platform;
 };

@@ -2,23 +2,25 @@
 // cmdList: shows the deadline types window and, however it closed, adds the type typed in
 // it to the end of the ten type combos.
 
+#include <array>
 #include <QObject>
 
 class Platform;
+class QComboBox;
+class QPushButton;
 class QWidget;
-namespace Ui {
-class MainWindow;
-}
 
 class TypesCommand : public QObject {
     Q_OBJECT
 public:
-    TypesCommand(Ui::MainWindow& ui, Platform& platform, QWidget* window);
+    using Combos = std::array<QComboBox*, 10>;
+    // opener: cmdList; combos: the slots' type combos, slot 1 first.
+    TypesCommand(QPushButton* opener, Combos combos, Platform& platform, QWidget* window);
 
     void showTypes();
 
 private:
-    Ui::MainWindow& m_ui;
+    Combos m_combos;
     Platform& m_platform;
     QWidget* m_window;
 };

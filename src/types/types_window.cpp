@@ -32,6 +32,11 @@ TypesWindow::TypesWindow(Platform& platform, const QString& listFile, QWidget* p
     load();
 }
 
+QString TypesWindow::typedType() const
+{
+    return ui.Text2->text();
+}
+
 void TypesWindow::load()
 {
     setRoundedOutline(this, Ui::kTypesWindowTwips, 20);

@@ -1,6 +1,6 @@
 #pragma once
 // The deadline types window: adds one type to lista.txt or deletes one from it; each of
-// its actions closes it. Whoever shows it adds Text2's text to the type combos afterwards.
+// its actions closes it. Whoever shows it adds the typed type to the type combos afterwards.
 
 #include "types/types_window_layout.h"
 
@@ -14,7 +14,8 @@ public:
     // listFile: the path of lista.txt.
     TypesWindow(Platform& platform, const QString& listFile, QWidget* parent = nullptr);
 
-    Ui::TypesWindow ui;
+    // The new type as typed in Text2, whatever closed the window.
+    QString typedType() const;
 
     // Rewrites the list without every entry equal to the text. False (after telling the
     // user) when the file could not be read or rewritten; it is then left as it was.
@@ -32,6 +33,7 @@ private:
     void cancel();
     void fileFailed(const QString& what, const std::string& reason);
 
+    Ui::TypesWindow ui;
     Platform& m_platform;
     QString m_listFile;
 };

@@ -1,4 +1,4 @@
-#include "desktop_entry.h"
+#include "installer/desktop_entry.h"
 #include "run_command.h"
 #include "test_files.h"
 

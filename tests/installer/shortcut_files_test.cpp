@@ -1,6 +1,6 @@
-#include "desktop_entry.h"
-#include "shortcut_files.h"
-#include "special_folders.h"
+#include "installer/desktop_entry.h"
+#include "installer/shortcut_files.h"
+#include "installer/special_folders.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>

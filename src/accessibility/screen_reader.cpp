@@ -176,3 +176,8 @@ void describeSlotState(QLineEdit* dateBox, Rgb colour)
     dateBox->setAccessibleDescription(
         words ? QString::fromUtf8(words) + QStringLiteral(". ") + dateBox->toolTip() : QString());
 }
+
+void clearSlotState(QLineEdit* dateBox)
+{
+    dateBox->setAccessibleDescription(QString());
+}

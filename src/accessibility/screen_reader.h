@@ -14,5 +14,7 @@ void installScreenReaderSupport();
 // Names the window's controls; called once by each layout, after its controls exist.
 void nameControls(QWidget* window);
 
-// The date box's description says what the colour the start gave its slot means.
+// The date box's description says what the colour the notices gave its slot means.
 void describeSlotState(QLineEdit* dateBox, Rgb colour);
+// The slot has no colour of a finding (any more).
+void clearSlotState(QLineEdit* dateBox);

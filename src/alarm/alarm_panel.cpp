@@ -176,6 +176,9 @@ void AlarmPanel::showHelp()
 void AlarmPanel::arm()
 {
     m_counting = true;
+    m_noticeOpened = false;
+    // Read before the timer starts, so that no tick comes before its second has passed.
+    m_armedAt = m_platform.elapsedMs();
     m_timer->start();
     m_opener->setEnabled(false);
     setVisible({ui.Label111, ui.lin3, ui.shaAl, ui.lblAttivo, ui.Image3}, true);
@@ -193,9 +196,14 @@ void AlarmPanel::tick()
     const QString counter = ui.Label111->text();
     m_window->setWindowTitle(QString::fromStdString(
         alarmrules::tickCaption(m_window->isMinimized(), counter.toStdString())));
+    // The time that passed, sleep included: a tick only says when to look.
     if (m_counting)
-        ui.Label111->setText(QString::fromStdString(alarmrules::nextCount(counter.toStdString())));
-    if (ui.Label111->text() == ui.txtUltima->text()) {
+        ui.Label111->setText(
+            QString::number(alarmrules::elapsedSeconds(m_armedAt, m_platform.elapsedMs())));
+    if (!m_noticeOpened && alarmrules::targetReached(ui.Label111->text().toLongLong(),
+                                                     ui.txtUltima->text().toStdString())) {
+        // Once: the ticks go on while the notice is open.
+        m_noticeOpened = true;
         // Not owned by the main window: the notice must show while that one is minimised.
         // Where a minimised window cannot be brought back (Wayland), one hidden and shown
         // again can.

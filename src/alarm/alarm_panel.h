@@ -39,6 +39,9 @@ private:
     QTimer* m_timer;
     Platform& m_platform;
     QWidget* m_window;
-    // Set while an armed alarm counts: the tick advances the counter only then.
+    // Set while an armed alarm counts: the tick moves the counter only then.
     bool m_counting = false;
+    // When it was armed, on the platform's elapsed clock.
+    qint64 m_armedAt = 0;
+    bool m_noticeOpened = false;
 };

@@ -1,5 +1,6 @@
 #include "alarm/alarm_rules.h"
 
+#include <charconv>
 #include <cstdint>
 
 namespace alarmrules {
@@ -17,19 +18,17 @@ std::string targetSeconds(int minutes)
     return std::to_string(minutes * 60);
 }
 
-std::string nextCount(std::string_view counter)
+std::int64_t elapsedSeconds(std::int64_t armedAtMs, std::int64_t nowMs)
 {
-    std::size_t i = 0;
-    while (i < counter.size() && counter[i] == ' ')
-        ++i;
-    // Wide enough that no text a label can hold overflows; saturates instead of wrapping.
+    return nowMs > armedAtMs ? (nowMs - armedAtMs) / 1000 : 0;
+}
+
+bool targetReached(std::int64_t seconds, std::string_view target)
+{
     std::int64_t value = 0;
-    for (; i < counter.size() && counter[i] >= '0' && counter[i] <= '9'; ++i) {
-        if (value > (INT64_MAX - 9) / 10)
-            return std::to_string(value);
-        value = value * 10 + (counter[i] - '0');
-    }
-    return std::to_string(value + 1);
+    const auto [end, error] = std::from_chars(target.data(), target.data() + target.size(), value);
+    return error == std::errc() && end == target.data() + target.size() && value > 0 &&
+           seconds >= value;
 }
 
 std::string tickCaption(bool minimised, std::string_view counter)

@@ -1,8 +1,9 @@
 #pragma once
 // The momentary alarm's rules, free of any window: the minutes equivalence display, the
-// target in seconds, the counter's step, the caption and the sound of a type.
+// target in seconds, the counter, the caption and the sound of a type.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,8 +27,13 @@ MinutesDisplay minutesDisplay(int minutes);
 // The countdown's target: the minutes in seconds, as decimal text.
 std::string targetSeconds(int minutes);
 
-// The counter after one tick: its text read as a number (leading digits, else 0), plus 1.
-std::string nextCount(std::string_view counter);
+// The counter at a tick: the whole seconds from arming to now on the elapsed clock; a reading
+// before the arming one (never on a sound clock) counts as none.
+std::int64_t elapsedSeconds(std::int64_t armedAtMs, std::int64_t nowMs);
+
+// Whether the counter has reached the target, the decimal text of a positive number of
+// seconds; any other target is never reached.
+bool targetReached(std::int64_t seconds, std::string_view target);
 
 // The main window's caption at a tick, from the counter before the tick's step.
 std::string tickCaption(bool minimised, std::string_view counter);

@@ -21,7 +21,7 @@
 
 MainWindow::MainWindow(Platform& platform, StartedCard started, QWidget* parent)
     : QWidget(parent), m_platform(platform), m_cardFile(std::move(started.file)),
-      m_card(std::move(started.card))
+      m_card(std::move(started.card)), m_judgedOn(started.judgedOn)
 {
     ui.setupUi(this);
     // The window's features.
@@ -49,7 +49,11 @@ MainWindow::MainWindow(Platform& platform, StartedCard started, QWidget* parent)
     for (const NoticeStep& step : started.colours)
         applyColourStep(step);
     ui.Timer2->start();
-    ui.Label5->setText(shortDateText(m_platform.today()));
+    ui.Label5->setText(shortDateText(m_judgedOn));
+
+    m_dayCheck.setSingleShot(true);
+    connect(&m_dayCheck, &QTimer::timeout, this, &MainWindow::checkDay);
+    scheduleDayCheck();
 }
 
 MainWindow::~MainWindow() = default;
@@ -119,6 +123,61 @@ void MainWindow::applyColourStep(const NoticeStep& step)
     setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
                   QColor(step.colour.r, step.colour.g, step.colour.b));
     describeSlotState(s.date, step.colour);
+}
+
+void MainWindow::scheduleDayCheck()
+{
+    // Just past each minute of the wall clock: midnight is one, and a wake or a clock set by
+    // hand is seen within the minute.
+    constexpr int kMinuteMs = 60 * 1000;
+    const int intoMinute = m_platform.now().time().msecsSinceStartOfDay() % kMinuteMs;
+    m_dayCheck.start(kMinuteMs - intoMinute + 500);
+}
+
+void MainWindow::checkDay()
+{
+    const QDate today = m_platform.today();
+    if (today != m_judgedOn && !m_ending) {
+        // Told when nothing modal is open, so that no message comes under another window's
+        // or twice; until then looked at again every second.
+        if (m_platform.showingModal()) {
+            m_dayCheck.start(1000);
+            return;
+        }
+        tellNewDay(today);
+    }
+    scheduleDayCheck();
+}
+
+void MainWindow::tellNewDay(QDate today)
+{
+    // First, so that a check during the messages below finds this day told.
+    m_judgedOn = today;
+    ui.Label5->setText(shortDateText(today));
+    std::array<std::string, 10> dates, days;
+    for (std::size_t i = 0; i < ui.rows.size(); ++i) {
+        Ui::plainSlotColours(ui.rows[i]);
+        clearSlotState(ui.rows[i].date);
+        dates[i] = ui.rows[i].date->text().toStdString();
+        days[i] = ui.rows[i].days->text().toStdString();
+    }
+    for (const NoticeStep& step : startupNotices(dates, days, toYearMonthDay(today))) {
+        switch (step.kind) {
+        case NoticeStep::Kind::Message:
+            m_platform.message(nullptr, QString::fromStdString(step.text),
+                               step.icon == NoticeStep::Icon::Information
+                                   ? Platform::Icon::Information
+                                   : Platform::Icon::None);
+            break;
+        case NoticeStep::Kind::ColourDaysBox:
+        case NoticeStep::Kind::ColourDateBox:
+            applyColourStep(step);
+            break;
+        case NoticeStep::Kind::OfferQuit:
+            // Its "Chiudi" would end the program without saving what was typed.
+            break;
+        }
+    }
 }
 
 bool MainWindow::checkAndSave()

@@ -6,7 +6,9 @@
 #include "report/report_text.h"
 
 #include <memory>
+#include <QDate>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 class AlarmPanel;
@@ -46,11 +48,17 @@ private:
     bool checkAndSave();
     void leaveByExitButton();
     void openInformation();
+    // A day other than the one the slots were judged on is judged like a start's.
+    void scheduleDayCheck();
+    void checkDay();
+    void tellNewDay(QDate today);
 
     Ui::MainWindow ui;
     Platform& m_platform;
     std::unique_ptr<CardFile> m_cardFile;
     DeadlineCard m_card;
+    QDate m_judgedOn;
+    QTimer m_dayCheck;
     bool m_ending = false;
     QPointer<QWidget> m_infoWindow;
     // The window's features, each attached to its controls (one line each below and in

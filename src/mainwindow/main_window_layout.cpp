@@ -66,6 +66,14 @@ QColor slotTextBack(int slot)
 
 } // namespace
 
+void plainSlotColours(const SlotControls& s)
+{
+    setBackColour(s.date, toolTipColour());
+    setForeColour(s.date, kDateFore);
+    setBackColour(s.days, kDaysBack);
+    setForeColour(s.days, kDaysFore);
+}
+
 void MainWindow::setupUi(QWidget* w)
 {
     w->setObjectName("frmTelefono");
@@ -170,8 +178,6 @@ void MainWindow::setupUi(QWidget* w)
         s.date->setMaxLength(kDateBoxLength);
         s.date->setFont(layoutFont("Times New Roman", 12, true));
         s.date->setToolTip(kDateTip);
-        setBackColour(s.date, toolTipColour());
-        setForeColour(s.date, kDateFore);
 
         s.type = make<QComboBox>(w, b.typeCombo, 1920, top, 1455, 315);
         s.type->setEditable(true);
@@ -188,8 +194,7 @@ void MainWindow::setupUi(QWidget* w)
         s.days->setText("1");
         s.days->setFont(layoutFont("Times New Roman", 14.25));
         s.days->setToolTip("Max 99");
-        setBackColour(s.days, kDaysBack);
-        setForeColour(s.days, kDaysFore);
+        plainSlotColours(s);
 
         s.cascade = timer(w, b.cascadeTimer, 50, false);
         for (QWidget* c : std::initializer_list<QWidget*>{s.date, s.type, s.text, s.days})

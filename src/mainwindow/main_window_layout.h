@@ -40,6 +40,9 @@ inline const QColor kDaysFore{0, 192, 0};
 inline const QColor kDateFore{0, 0, 128};
 inline const QColor kInfoNormal{128, 0, 0};
 
+// The date and days boxes' colours of a slot without a finding.
+void plainSlotColours(const SlotControls& s);
+
 class MainWindow {
 public:
     void setupUi(QWidget* window);

@@ -58,11 +58,11 @@ bool readCard(Platform& platform, CardFile& file, DeadlineCard& card)
 
 // Plays the notices of the card as the boxes will show it; colour steps are kept for the
 // main window. False when the user chose to quit.
-bool giveNotices(Platform& platform, const DeadlineCard& card, std::vector<NoticeStep>& colours)
+bool giveNotices(Platform& platform, const DeadlineCard& card, QDate today,
+                 std::vector<NoticeStep>& colours)
 {
     const ShownSlots shown = shownSlots(card);
-    for (NoticeStep& step :
-         startupNotices(shown.dates, shown.days, toYearMonthDay(platform.today()))) {
+    for (NoticeStep& step : startupNotices(shown.dates, shown.days, toYearMonthDay(today))) {
         switch (step.kind) {
         case NoticeStep::Kind::Message:
             platform.message(nullptr, QString::fromStdString(step.text),
@@ -89,10 +89,12 @@ bool giveNotices(Platform& platform, const DeadlineCard& card, std::vector<Notic
 
 Startup startUp(Platform& platform, std::unique_ptr<CardFile> file)
 {
-    StartedCard started{std::move(file), {}, {}};
+    StartedCard started{std::move(file), {}, {}, {}};
     if (!openArchive(platform, *started.file) || !readCard(platform, *started.file, started.card))
         return {std::nullopt, Startup::Stop::ArchiveError};
-    if (!giveNotices(platform, started.card, started.colours))
+    // One reading of the day for all the notices, and for the main window's date after them.
+    started.judgedOn = platform.today();
+    if (!giveNotices(platform, started.card, started.judgedOn, started.colours))
         return {std::nullopt, Startup::Stop::UserClosed};
     return {std::move(started), Startup::Stop::None};
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <QDate>
 #include <QString>
 #include <vector>
 
@@ -17,11 +18,12 @@ inline const QString kArchiveName = QStringLiteral("Archivio.DAT");
 // The one card the program shows and saves.
 inline constexpr int kShownCard = 1;
 
-// What the main window is made from: the open, locked archive, its card, and the colours the
-// notices gave the slots, in the order they were given.
+// What the main window is made from: the open, locked archive, its card, the day the notices
+// judged it on and the colours they gave the slots, in the order they were given.
 struct StartedCard {
     std::unique_ptr<CardFile> file;
     DeadlineCard card;
+    QDate judgedOn;
     std::vector<NoticeStep> colours;
 };
 

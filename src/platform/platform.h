@@ -27,14 +27,20 @@ public:
     virtual void playWave(const QString& path) = 0;
     // Readies the sound output for a sound to come, so that it then starts at once.
     virtual void prepareSound() = 0;
+    // The local wall clock, which the user or the time service may set at any moment.
     virtual QDate today() = 0;
     virtual QDateTime now() = 0;
+    // Milliseconds on a clock that runs on while the machine sleeps and that no setting of
+    // the wall clock moves; only differences between two readings mean anything.
+    virtual qint64 elapsedMs() = 0;
     // The folder of the program's files (lista.txt, the .wav files).
     virtual QString programFolder() = 0;
     // A document of the given name on the default printer, or none.
     virtual std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) = 0;
     // Shows a dialog modally and returns its result when it has closed.
     virtual int runModal(QDialog* dialog) = 0;
+    // Whether a modal dialog or message is open at this moment.
+    virtual bool showingModal() = 0;
     // Ends the program once the current event has been handled; every window closes.
     virtual void quit() = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/elapsed_clock.h"
 #include "platform/program_module.h"
 
 #include <QApplication>
@@ -54,6 +55,11 @@ QDateTime QtPlatform::now()
     return QDateTime::currentDateTime();
 }
 
+qint64 QtPlatform::elapsedMs()
+{
+    return elapsedClockMs();
+}
+
 QString QtPlatform::programFolder()
 {
     return QCoreApplication::applicationDirPath();
@@ -72,6 +78,12 @@ std::unique_ptr<PrintJob> QtPlatform::defaultPrinter(const QString& documentName
 int QtPlatform::runModal(QDialog* dialog)
 {
     return dialog->exec();
+}
+
+bool QtPlatform::showingModal()
+{
+    // Every message and dialog of the program is application modal.
+    return QApplication::activeModalWidget() != nullptr;
 }
 
 void QtPlatform::quit()

@@ -19,9 +19,11 @@ public:
     void prepareSound() override;
     QDate today() override;
     QDateTime now() override;
+    qint64 elapsedMs() override;
     QString programFolder() override;
     std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) override;
     int runModal(QDialog* dialog) override;
+    bool showingModal() override;
     void quit() override;
 
 private:

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "widgets/core_values.h"
 #include "widgets/keys.h"
+#include "widgets/look.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -49,7 +50,7 @@ CalendarPanel::CalendarPanel(Ui::MainWindow& ui, Platform& platform, QWidget* wi
     : QObject(window), ui(ui), m_platform(platform), m_window(window)
 {
     // The window's dark palette would paint the days black on black.
-    ui.Calendar1->setPalette(ui.Calendar1->style()->standardPalette());
+    useStylePalette(ui.Calendar1);
     for (const SlotControls& s : ui.rows)
         s.date->installEventFilter(this);
     ui.Text2->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include "accessibility/screen_reader.h"
 #include "mainwindow/main_window.h"
 #include "platform/display_server.h"
+#include "platform/high_contrast.h"
 #include "platform/qt_platform.h"
 #include "widgets/look.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
     // One look on every platform: the layouts colour their buttons and boxes themselves.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     installFontSubstitutions();
+    // Before any window: each control is then drawn from the right source from the first.
+    followHighContrast(setHighContrast);
 
     // An Italian program: the calendar's month and day names and Qt's own buttons too.
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));

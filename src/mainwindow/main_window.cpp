@@ -120,8 +120,12 @@ bool MainWindow::saveCurrentCard()
 void MainWindow::applyColourStep(const NoticeStep& step)
 {
     const SlotControls& s = ui.rows[step.slot - 1];
-    setBackColour(step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date,
-                  QColor(step.colour.r, step.colour.g, step.colour.b));
+    QWidget* box = step.kind == NoticeStep::Kind::ColourDaysBox ? s.days : s.date;
+    setBackColour(box, QColor(step.colour.r, step.colour.g, step.colour.b));
+    // Where high contrast takes the colours away, the three states stay apart.
+    setEmphasis(box, step.colour == DueTodayColour  ? Emphasis::Highlight
+                     : step.colour == DueSoonColour ? Emphasis::Frame
+                                                    : Emphasis::DashedFrame);
     describeSlotState(s.date, step.colour);
 }
 

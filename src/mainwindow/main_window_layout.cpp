@@ -72,6 +72,8 @@ void plainSlotColours(const SlotControls& s)
     setForeColour(s.date, kDateFore);
     setBackColour(s.days, kDaysBack);
     setForeColour(s.days, kDaysFore);
+    for (QWidget* box : {static_cast<QWidget*>(s.date), static_cast<QWidget*>(s.days)})
+        setEmphasis(box, Emphasis::None);
 }
 
 void MainWindow::setupUi(QWidget* w)

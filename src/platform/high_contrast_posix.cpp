@@ -1,0 +1,5 @@
+#include "platform/high_contrast.h"
+
+void followHighContrast(std::function<void(bool)>)
+{
+}

@@ -1,4 +1,4 @@
-#include "desktop_entry.h"
+#include "installer/desktop_entry.h"
 #include "run_command.h"
 #include "test_files.h"
 
@@ -71,7 +71,7 @@ CommandResult validate(const std::string& text)
 {
     TempFolder temp;
     const auto file = temp.path() / "Tempestina10.desktop";
-    writeText(file, text);
+    writeBytes(file, text);
     return runCommand("desktop-file-validate", file);
 }
 

@@ -1,10 +1,10 @@
-#include "lnk_writer.h"
+#include "installer/lnk_writer.h"
 
 #include "core/cp1252.h"
 
+#include "installer/text_encoding.h"
 #include "run_command.h"
 #include "test_files.h"
-#include "text_encoding.h"
 
 #include <gtest/gtest.h>
 

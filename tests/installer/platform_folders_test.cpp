@@ -1,6 +1,6 @@
 // The shell's own Startup and Programs folders, each asked for by itself.
 
-#include "platform_folders.h"
+#include "installer/platform_folders.h"
 
 #include <gtest/gtest.h>
 

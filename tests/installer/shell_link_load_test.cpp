@@ -1,7 +1,7 @@
 // Our shortcut bytes as the Windows shell reads them back: every field, for the installer's
 // shortcut and for the texts that are easy to get wrong.
 
-#include "lnk_writer.h"
+#include "installer/lnk_writer.h"
 #include "shell_link_reader.h"
 #include "test_files.h"
 

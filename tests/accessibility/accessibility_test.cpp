@@ -2,9 +2,9 @@
 // no name twice in a window, windows exposed as windows with their captions, and no control
 // that lies hidden under another taking the focus.
 
-#include "../mainwindow/editing_window.h"
 #include "accessible_walk.h"
 #include "alarm/alarm_notice.h"
+#include "editing_window.h"
 #include "info/info_window.h"
 #include "mainwindow/nothing_due_window.h"
 #include "types/types_window.h"
@@ -56,17 +56,22 @@ private slots:
         checkWindow(&form1);
 
         // Two slots of one type: a combo's text is its value, not its name.
-        s.ui().Combo1->setCurrentIndex(s.ui().Combo1->findText("Bollo"));
-        s.ui().Combo2->setCurrentIndex(s.ui().Combo2->findText("Bollo"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(s.ui().Combo2)->text(QAccessible::Value),
+        s.find<QComboBox>("Combo1")->setCurrentIndex(
+            s.find<QComboBox>("Combo1")->findText("Bollo"));
+        s.find<QComboBox>("Combo2")->setCurrentIndex(
+            s.find<QComboBox>("Combo2")->findText("Bollo"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(s.find<QComboBox>("Combo2"))
+                     ->text(QAccessible::Value),
                  QString("Bollo"));
         // Both panels open, with the controls that only "Mio Allarme" shows.
         checkWindow(&s.w());
-        QTest::mouseClick(s.ui().cmdCal, Qt::LeftButton);
-        QTest::mouseClick(s.ui().Command5, Qt::LeftButton);
-        s.ui().cboAl->setCurrentIndex(s.ui().cboAl->findText("Mio Allarme"));
-        emit s.ui().cboAl->activated(s.ui().cboAl->currentIndex());
-        QVERIFY(s.ui().File1->isVisible() && s.ui().Calendar1->isVisible());
+        QTest::mouseClick(s.find<QPushButton>("cmdCal"), Qt::LeftButton);
+        QTest::mouseClick(s.find<QPushButton>("Command5"), Qt::LeftButton);
+        s.find<QComboBox>("cboAl")->setCurrentIndex(
+            s.find<QComboBox>("cboAl")->findText("Mio Allarme"));
+        emit s.find<QComboBox>("cboAl")->activated(s.find<QComboBox>("cboAl")->currentIndex());
+        QVERIFY(s.find<FileList>("File1")->isVisible() &&
+                s.find<QCalendarWidget>("Calendar1")->isVisible());
         checkWindow(&s.w());
 
         QTest::keyClick(&s.w(), Qt::Key_F1);
@@ -82,11 +87,11 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(&s.w())->text(QAccessible::Name),
                  s.w().windowTitle());
 
-        TypesWindow lista(s.platform, QDir(s.program.path()).filePath("lista.txt"));
+        TypesWindow lista(s.platform, s.folders.programFile("lista.txt"));
         lista.show();
         checkWindow(&lista);
 
-        AlarmNotice notice(s.ui(), s.platform);
+        AlarmNotice notice(s.w().ui, s.platform);
         notice.show();
         checkWindow(&notice);
     }

@@ -2,9 +2,9 @@
 // one attribute run, the calendar's days by their dates, the information text without its
 // framing lines, windows by their message, "Info" as a button it can press.
 
-#include "../mainwindow/editing_window.h"
 #include "accessibility/accessible_text.h"
 #include "accessibility/screen_reader.h"
+#include "editing_window.h"
 #include "mainwindow/nothing_due_window.h"
 #include "widgets/mouse_label.h"
 
@@ -87,8 +87,9 @@ private slots:
         EditingWindow s(cardWith({}));
         QVERIFY(s.activated);
         s.platform.todayDate = selected;
-        QTest::mouseClick(s.ui().cmdCal, Qt::LeftButton);
-        auto* view = s.ui().Calendar1->findChild<QTableView*>("qt_calendar_calendarview");
+        QTest::mouseClick(s.find<QPushButton>("cmdCal"), Qt::LeftButton);
+        auto* view = s.find<QCalendarWidget>("Calendar1")
+                         ->findChild<QTableView*>("qt_calendar_calendarview");
         QVERIFY(view);
         view->setFocus();
         if (key)
@@ -112,8 +113,9 @@ private slots:
     void calendarHeadingsAreDaysAndWeeks()
     {
         EditingWindow s(cardWith({}));
-        s.ui().Calendar1->setCurrentPage(2026, 12);
-        auto* grid = s.ui().Calendar1->findChild<QTableView*>("qt_calendar_calendarview");
+        s.find<QCalendarWidget>("Calendar1")->setCurrentPage(2026, 12);
+        auto* grid = s.find<QCalendarWidget>("Calendar1")
+                         ->findChild<QTableView*>("qt_calendar_calendarview");
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(grid);
         QVERIFY(i && !i->tableInterface());
         QStringList headings, weeks;
@@ -178,7 +180,8 @@ private slots:
     void infoIsAButtonThatPresses()
     {
         EditingWindow s(cardWith({}));
-        QAccessibleInterface* info = QAccessible::queryAccessibleInterface(s.ui().Label1);
+        QAccessibleInterface* info =
+            QAccessible::queryAccessibleInterface(s.find<MouseLabel>("Label1"));
         QCOMPARE(info->role(), QAccessible::Button);
         QVERIFY(info->actionInterface());
         info->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

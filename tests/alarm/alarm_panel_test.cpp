@@ -2,8 +2,7 @@
 // the count tick by tick, the notice and its sound, acknowledging and cancelling.
 
 #include "alarm/alarm_notice.h"
-#include "fake_platform.h"
-#include "mainwindow/main_window.h"
+#include "started_window.h"
 #include "widgets/look.h"
 #include "widgets/texts.h"
 
@@ -13,32 +12,21 @@
 #include <QFile>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 
 class AlarmPanelTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_work;    // working folder: Archivio.DAT
-    QTemporaryDir m_program; // program folder: the .wav files
-    QString m_previousFolder;
-
-    struct Window {
-        FakePlatform platform;
-        std::unique_ptr<MainWindow> w;
-        Ui::MainWindow& ui() { return w->ui; }
-    };
-
-    std::unique_ptr<Window> started()
+    // A new archive, and sounds (and a file that is none) in the program folder.
+    static std::unique_ptr<StartedWindow> started()
     {
-        auto s = std::make_unique<Window>();
-        s->platform.folder = m_program.path();
-        Startup startup = startUp(s->platform);
-        if (!startup.started)
+        auto s = std::make_unique<StartedWindow>();
+        for (const char* name : {"tel.wav", "appu.wav", "campana.wav", "Bip.WAV", "note.txt"})
+            s->folders.writeProgramFile(name);
+        if (!s->start())
             return nullptr;
-        s->w = std::make_unique<MainWindow>(s->platform, std::move(*startup.started));
         s->platform.modalWindows.clear();
-        s->w->show();
+        s->window->show();
         return s;
     }
 
@@ -72,16 +60,19 @@ class AlarmPanelTest : public QObject {
 
     // One tick of the alarm timer, driven by the test; the real timer is slowed so that
     // it never ticks on its own during the test.
-    static void tick(Ui::MainWindow& ui) { QMetaObject::invokeMethod(ui.tmrAll, "timeout"); }
-
-    static void arm(Window& s, const QString& type, const QString& minutes)
+    static void tick(StartedWindow& s)
     {
-        QTest::mouseClick(s.ui().Command5, Qt::LeftButton);
-        pick(s.ui().cboAl, type);
-        pick(s.ui().cboMin, minutes);
-        QTest::mouseClick(s.ui().cmdMinimiz, Qt::LeftButton);
-        QVERIFY(s.ui().tmrAll->isActive());
-        s.ui().tmrAll->setInterval(3600 * 1000);
+        QMetaObject::invokeMethod(s.find<QTimer>("tmrAll"), "timeout");
+    }
+
+    static void arm(StartedWindow& s, const QString& type, const QString& minutes)
+    {
+        QTest::mouseClick(s.find<QPushButton>("Command5"), Qt::LeftButton);
+        pick(s.find<QComboBox>("cboAl"), type);
+        pick(s.find<QComboBox>("cboMin"), minutes);
+        QTest::mouseClick(s.find<QPushButton>("cmdMinimiz"), Qt::LeftButton);
+        QVERIFY(s.find<QTimer>("tmrAll")->isActive());
+        s.find<QTimer>("tmrAll")->setInterval(3600 * 1000);
     }
 
     static void clickFile(FileList* list, const QString& name)
@@ -94,82 +85,70 @@ class AlarmPanelTest : public QObject {
 
     static bool shown(QWidget* control) { return control->isVisibleTo(control->window()); }
 
-    static QString panelState(Ui::MainWindow& ui)
+    static QString panelState(StartedWindow& s)
     {
         QStringList visible;
-        for (QWidget* c : std::initializer_list<QWidget*>{
-                 ui.Shape7,  ui.Label11,    ui.Label12, ui.Label13,   ui.lblOre,
-                 ui.Label14, ui.cboAl,      ui.cboMin,  ui.cmdInfo,   ui.cmdMinimiz,
-                 ui.cmdChud, ui.LabelTesto, ui.TestoAl, ui.prova,     ui.labelPerProva,
-                 ui.File1,   ui.ann,        ui.shaAl,   ui.lblAttivo, ui.Label111,
-                 ui.lin3,    ui.Image3})
+        for (const char* name :
+             {"Shape7",    "Label11",  "Label12",       "Label13",    "lblOre",  "Label14",
+              "cboAl",     "cboMin",   "cmdInfo",       "cmdMinimiz", "cmdChud", "LabelTesto",
+              "TestoAl",   "prova",    "labelPerProva", "File1",      "ann",     "shaAl",
+              "lblAttivo", "Label111", "lin3",          "Image3"}) {
+            QWidget* c = s.find<QWidget>(name);
             if (shown(c))
                 visible << c->objectName();
+        }
         return visible.join(' ');
     }
 
 private slots:
-    void initTestCase()
-    {
-        for (const char* name : {"tel.wav", "appu.wav", "campana.wav", "Bip.WAV", "note.txt"}) {
-            QFile f(QDir(m_program.path()).filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
-    }
-    void init()
-    {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_work.path());
-        QFile::remove(QDir(m_work.path()).filePath("Archivio.DAT"));
-    }
-    void cleanup() { QDir::setCurrent(m_previousFolder); }
-
     void openingListsTypesAndMinutesOnceEvenOnASecondPress()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QCOMPARE(panelState(ui), QString());
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QCOMPARE(panelState(ui), QString("Shape7 Label11 Label12 Label13 lblOre Label14 cboAl "
+        QPushButton* Command5 = s->find<QPushButton>("Command5");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        QComboBox* cboMin = s->find<QComboBox>("cboMin");
+        QCOMPARE(panelState(*s), QString());
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QCOMPARE(panelState(*s), QString("Shape7 Label11 Label12 Label13 lblOre Label14 cboAl "
                                          "cboMin cmdInfo cmdMinimiz cmdChud LabelTesto TestoAl"));
-        QCOMPARE(items(ui.cboAl),
+        QCOMPARE(items(cboAl),
                  QStringList({"Telefonata", "Appuntamento", "Impegno", "Mio Allarme"}));
-        QCOMPARE(items(ui.cboMin), oneTo480());
-        QCOMPARE(ui.cboAl->currentText(), QString());
-        QCOMPARE(ui.lblOre->text(), QString());
-        QCOMPARE(ui.Label14->text(), QString("ore"));
-        QCOMPARE(ui.Shape7->width(), 7575 / 15);
-        QVERIFY(ui.cboAl->isEnabled() && ui.cmdInfo->isEnabled() && ui.Command5->isEnabled());
-        QVERIFY(!ui.cboMin->isEnabled() && !ui.cmdMinimiz->isEnabled());
+        QCOMPARE(items(cboMin), oneTo480());
+        QCOMPARE(cboAl->currentText(), QString());
+        QCOMPARE(s->find<MouseLabel>("lblOre")->text(), QString());
+        QCOMPARE(s->find<MouseLabel>("Label14")->text(), QString("ore"));
+        QCOMPARE(s->find<Shape>("Shape7")->width(), 7575 / 15);
+        QVERIFY(cboAl->isEnabled() && s->find<QPushButton>("cmdInfo")->isEnabled() &&
+                Command5->isEnabled());
+        QVERIFY(!cboMin->isEnabled() && !s->find<QPushButton>("cmdMinimiz")->isEnabled());
 
-        pick(ui.cboAl, "Impegno");
-        QVERIFY(ui.cboMin->isEnabled());
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QCOMPARE(items(ui.cboAl),
+        pick(cboAl, "Impegno");
+        QVERIFY(cboMin->isEnabled());
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QCOMPARE(items(cboAl),
                  QStringList({"Telefonata", "Appuntamento", "Impegno", "Mio Allarme"}));
-        QCOMPARE(items(ui.cboMin), oneTo480());
-        QCOMPARE(ui.cboAl->currentText(), QString("Impegno"));
+        QCOMPARE(items(cboMin), oneTo480());
+        QCOMPARE(cboAl->currentText(), QString("Impegno"));
     }
 
     void minutesPickShowsTheEquivalentAndSetsTheTarget()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        pick(ui.cboAl, "Telefonata");
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
+        pick(s->find<QComboBox>("cboAl"), "Telefonata");
         const QList<QStringList> rows = {
             {"59", "59", "Min.", "3540"},   {"60", "1:0", "Ore.", "3600"},
             {"1", "1", "Min.", "60"},       {"61", "1:1", "Ore.", "3660"},
             {"90", "1:30", "Ore.", "5400"}, {"125", "2:5", "Ore.", "7500"},
             {"480", "8:0", "Ore.", "28800"}};
         for (const QStringList& row : rows) {
-            pick(ui.cboMin, row[0]);
-            QCOMPARE(ui.lblOre->text(), row[1]);
-            QCOMPARE(ui.Label14->text(), row[2]);
-            QCOMPARE(ui.txtUltima->text(), row[3]);
-            QVERIFY(ui.cmdMinimiz->isEnabled());
+            pick(s->find<QComboBox>("cboMin"), row[0]);
+            QCOMPARE(s->find<MouseLabel>("lblOre")->text(), row[1]);
+            QCOMPARE(s->find<MouseLabel>("Label14")->text(), row[2]);
+            QCOMPARE(s->find<QLineEdit>("txtUltima")->text(), row[3]);
+            QVERIFY(s->find<QPushButton>("cmdMinimiz")->isEnabled());
         }
     }
 
@@ -177,71 +156,76 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        pick(ui.cboAl, "Mio Allarme");
-        QVERIFY(shown(ui.prova) && shown(ui.labelPerProva) && shown(ui.File1));
-        QVERIFY(!shown(ui.ann));
-        QCOMPARE(ui.Shape7->width(), 9375 / 15);
-        QCOMPARE(ui.labelPerProva->text(),
+        Shape* Shape7 = s->find<Shape>("Shape7");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        QLineEdit* prova = s->find<QLineEdit>("prova");
+        MouseLabel* labelPerProva = s->find<MouseLabel>("labelPerProva");
+        FileList* File1 = s->find<FileList>("File1");
+        MouseLabel* ann = s->find<MouseLabel>("ann");
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
+        pick(cboAl, "Mio Allarme");
+        QVERIFY(shown(prova) && shown(labelPerProva) && shown(File1));
+        QVERIFY(!shown(ann));
+        QCOMPARE(Shape7->width(), 9375 / 15);
+        QCOMPARE(labelPerProva->text(),
                  QString("Selezionare il nome del file wav  personalizzato:"));
         QStringList listed;
-        for (int i = 0; i < ui.File1->count(); ++i)
-            listed << ui.File1->item(i)->text();
+        for (int i = 0; i < File1->count(); ++i)
+            listed << File1->item(i)->text();
         QCOMPARE(listed, QStringList({"appu.wav", "Bip.WAV", "campana.wav", "tel.wav"}));
 
-        clickFile(ui.File1, "campana.wav");
-        QCOMPARE(ui.prova->text(), QString("campana.wav"));
-        QCOMPARE(ui.labelPerProva->text(), QString("OK! File inserito"));
-        QVERIFY(shown(ui.ann));
-        pick(ui.cboAl, "Mio Allarme");
-        QCOMPARE(ui.prova->text(), QString("campana.wav"));
+        clickFile(File1, "campana.wav");
+        QCOMPARE(prova->text(), QString("campana.wav"));
+        QCOMPARE(labelPerProva->text(), QString("OK! File inserito"));
+        QVERIFY(shown(ann));
+        pick(cboAl, "Mio Allarme");
+        QCOMPARE(prova->text(), QString("campana.wav"));
 
-        pick(ui.cboAl, "Telefonata");
-        QCOMPARE(ui.prova->text(), QString());
-        QCOMPARE(ui.labelPerProva->text(),
+        pick(cboAl, "Telefonata");
+        QCOMPARE(prova->text(), QString());
+        QCOMPARE(labelPerProva->text(),
                  QString("Selezionare il nome del file wav  personalizzato:"));
-        QVERIFY(!shown(ui.ann) && !shown(ui.prova) && !shown(ui.labelPerProva) && !shown(ui.File1));
-        QCOMPARE(ui.Shape7->width(), 7575 / 15);
-        pick(ui.cboAl, "Mio Allarme");
-        QCOMPARE(ui.prova->text(), QString());
-        QCOMPARE(ui.labelPerProva->text(),
+        QVERIFY(!shown(ann) && !shown(prova) && !shown(labelPerProva) && !shown(File1));
+        QCOMPARE(Shape7->width(), 7575 / 15);
+        pick(cboAl, "Mio Allarme");
+        QCOMPARE(prova->text(), QString());
+        QCOMPARE(labelPerProva->text(),
                  QString("Selezionare il nome del file wav  personalizzato:"));
 
-        clickFile(ui.File1, "tel.wav");
-        QTest::mouseClick(ui.ann, Qt::LeftButton);
-        QCOMPARE(ui.prova->text(), QString());
-        QCOMPARE(ui.labelPerProva->text(),
+        clickFile(File1, "tel.wav");
+        QTest::mouseClick(ann, Qt::LeftButton);
+        QCOMPARE(prova->text(), QString());
+        QCOMPARE(labelPerProva->text(),
                  QString("Selezionare il nome del file wav  personalizzato:"));
-        QVERIFY(!shown(ui.ann));
+        QVERIFY(!shown(ann));
     }
 
     void fullTextWarnsAtTheNextKeyThenTheKeyTakesEffect()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QTest::mouseClick(ui.LabelTesto, Qt::LeftButton);
-        QCOMPARE(s->w->focusWidget(), ui.TestoAl);
-        QTest::keyClicks(ui.TestoAl, QString(99, 'a') + "z");
-        QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
+        LimitedTextEdit* TestoAl = s->find<LimitedTextEdit>("TestoAl");
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
+        QTest::mouseClick(s->find<MouseLabel>("LabelTesto"), Qt::LeftButton);
+        QCOMPARE(s->window->focusWidget(), TestoAl);
+        QTest::keyClicks(TestoAl, QString(99, 'a') + "z");
+        QCOMPARE(TestoAl->toPlainText().size(), 100);
         QVERIFY(s->platform.messages.empty());
         // The message comes first, then Backspace deletes the character before the caret.
         s->platform.onMessage = [&](const FakePlatform::Message&) {
-            QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
+            QCOMPARE(TestoAl->toPlainText().size(), 100);
         };
-        QTest::keyClick(ui.TestoAl, Qt::Key_Backspace);
+        QTest::keyClick(TestoAl, Qt::Key_Backspace);
         QCOMPARE(s->platform.messageTexts(), QStringList{kLengthLimitMessage});
         QCOMPARE(s->platform.messages[0].icon, Platform::Icon::None);
         QCOMPARE(s->platform.beeps, 1);
-        QCOMPARE(ui.TestoAl->toPlainText(), QString(99, 'a'));
-        QTest::keyClick(ui.TestoAl, 'b');
+        QCOMPARE(TestoAl->toPlainText(), QString(99, 'a'));
+        QTest::keyClick(TestoAl, 'b');
         QCOMPARE(s->platform.messages.size(), std::size_t(1));
-        QTest::keyClick(ui.TestoAl, 'c');
+        QTest::keyClick(TestoAl, 'c');
         QCOMPARE(s->platform.messages.size(), std::size_t(2));
         QCOMPARE(s->platform.beeps, 2);
-        QCOMPARE(ui.TestoAl->toPlainText(), QString(99, 'a') + "b");
+        QCOMPARE(TestoAl->toPlainText(), QString(99, 'a') + "b");
     }
 
     void theTextLimitHoldsForEveryKindOfInput_data()
@@ -258,46 +242,45 @@ private slots:
         QFETCH(QString, how);
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QTest::mouseClick(ui.LabelTesto, Qt::LeftButton);
-        QTest::keyClicks(ui.TestoAl, QString(98, 'a'));
+        LimitedTextEdit* TestoAl = s->find<LimitedTextEdit>("TestoAl");
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
+        QTest::mouseClick(s->find<MouseLabel>("LabelTesto"), Qt::LeftButton);
+        QTest::keyClicks(TestoAl, QString(98, 'a'));
         const QString more = QString::fromUtf8("èéx");
         if (how == "key") {
-            QTest::sendKeyEvent(QTest::Click, ui.TestoAl, Qt::Key_unknown, more, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, TestoAl, Qt::Key_unknown, more, Qt::NoModifier);
         } else if (how == "composed") {
             QInputMethodEvent composed;
             composed.setCommitString(more);
-            QApplication::sendEvent(ui.TestoAl, &composed);
+            QApplication::sendEvent(TestoAl, &composed);
         } else if (how == "pasted") {
             QApplication::clipboard()->setText(more);
-            ui.TestoAl->paste();
+            TestoAl->paste();
         } else {
             QMimeData data;
             data.setText(more);
             QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(ui.TestoAl->viewport(), &enter);
+            QApplication::sendEvent(TestoAl->viewport(), &enter);
             QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(ui.TestoAl->viewport(), &drop);
+            QApplication::sendEvent(TestoAl->viewport(), &drop);
         }
-        QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
-        QVERIFY(ui.TestoAl->toPlainText().contains(QString::fromUtf8("èé")));
+        QCOMPARE(TestoAl->toPlainText().size(), 100);
+        QVERIFY(TestoAl->toPlainText().contains(QString::fromUtf8("èé")));
         // At exactly 100 the next key warns, as for typed text.
-        QTest::keyClick(ui.TestoAl, 'z');
+        QTest::keyClick(TestoAl, 'z');
         QCOMPARE(s->platform.messageTexts(), QStringList{kLengthLimitMessage});
-        QCOMPARE(ui.TestoAl->toPlainText().size(), 100);
+        QCOMPARE(TestoAl->toPlainText().size(), 100);
     }
 
     void helpPlaysTheSpokenHelpThenShowsNineLines()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
         s->platform.onMessage = [&](const FakePlatform::Message&) {
-            QCOMPARE(s->platform.played, QStringList{m_program.path() + "/diffusori.wav"});
+            QCOMPARE(s->platform.played, QStringList{s->folders.programPath() + "/diffusori.wav"});
         };
-        QTest::mouseClick(ui.cmdInfo, Qt::LeftButton);
+        QTest::mouseClick(s->find<QPushButton>("cmdInfo"), Qt::LeftButton);
         QCOMPARE(s->platform.messages.size(), std::size_t(1));
         QCOMPARE(s->platform.messages[0].icon, Platform::Icon::Information);
         QCOMPARE(s->platform.messages[0].text.split("\r\n"),
@@ -315,90 +298,96 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QTest::keyClicks(ui.TestoAl, "Chiamare Rossi");
+        QPushButton* Command5 = s->find<QPushButton>("Command5");
+        LimitedTextEdit* TestoAl = s->find<LimitedTextEdit>("TestoAl");
+        QPushButton* cmdMinimiz = s->find<QPushButton>("cmdMinimiz");
+        QComboBox* cboMin = s->find<QComboBox>("cboMin");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        MouseLabel* Label111 = s->find<MouseLabel>("Label111");
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QTest::keyClicks(TestoAl, "Chiamare Rossi");
         arm(*s, "Telefonata", "1");
-        QVERIFY(s->w->isMinimized());
-        QVERIFY(!ui.Command5->isEnabled() && !ui.cmdInfo->isEnabled() &&
-                !ui.cmdMinimiz->isEnabled() && !ui.cboMin->isEnabled() && !ui.cboAl->isEnabled());
-        QVERIFY(shown(ui.Label111) && shown(ui.lin3) && shown(ui.shaAl) && shown(ui.lblAttivo) &&
-                shown(ui.Image3));
-        QVERIFY(ui.cmdChud->isEnabled() && ui.TestoAl->isEnabled());
+        QVERIFY(s->window->isMinimized());
+        QVERIFY(!Command5->isEnabled() && !s->find<QPushButton>("cmdInfo")->isEnabled() &&
+                !cmdMinimiz->isEnabled() && !cboMin->isEnabled() && !cboAl->isEnabled());
+        QVERIFY(shown(Label111) && shown(s->find<Line>("lin3")) && shown(s->find<Shape>("shaAl")) &&
+                shown(s->find<MouseLabel>("lblAttivo")) && shown(s->find<MouseLabel>("Image3")));
+        QVERIFY(s->find<QPushButton>("cmdChud")->isEnabled() && TestoAl->isEnabled());
 
         int notices = 0;
         s->platform.onModal = [&](QDialog* d) {
             ++notices;
             auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
-            QCOMPARE(ui.Label111->text(), QString("60"));
-            QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: 59 sec."));
-            QCOMPARE(notice->ui.Label1->text(), QString("Attenzione!"));
-            QCOMPARE(notice->ui.Label2->text(), QString("Telefonata"));
-            QCOMPARE(notice->ui.Label3->text(), QString("Chiamare Rossi"));
-            QCOMPARE(s->platform.played, QStringList{m_program.path() + "/tel.wav"});
-            QVERIFY(s->w->isMinimized());
+            QCOMPARE(Label111->text(), QString("60"));
+            QCOMPARE(s->window->windowTitle(), QString("Allarme Attivo da: 59 sec."));
+            QCOMPARE(findControl<MouseLabel>(notice, "Label1")->text(), QString("Attenzione!"));
+            QCOMPARE(findControl<MouseLabel>(notice, "Label2")->text(), QString("Telefonata"));
+            QCOMPARE(findControl<MouseLabel>(notice, "Label3")->text(), QString("Chiamare Rossi"));
+            QCOMPARE(s->platform.played, QStringList{s->folders.programPath() + "/tel.wav"});
+            QVERIFY(s->window->isMinimized());
             // Ticks go on while the notice is open; the counter passes the target.
-            tick(ui);
-            tick(ui);
-            QCOMPARE(ui.Label111->text(), QString("62"));
-            QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: 61 sec."));
-            QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
+            tick(*s);
+            tick(*s);
+            QCOMPARE(Label111->text(), QString("62"));
+            QCOMPARE(s->window->windowTitle(), QString("Allarme Attivo da: 61 sec."));
+            QTest::mouseClick(findControl<QPushButton>(notice, "Command1"), Qt::LeftButton);
         };
         for (int n = 1; n <= 60; ++n) {
-            tick(ui);
+            tick(*s);
             QCOMPARE(notices, n == 60 ? 1 : 0);
             if (n < 60)
-                QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: %1 sec.").arg(n - 1));
+                QCOMPARE(s->window->windowTitle(),
+                         QString("Allarme Attivo da: %1 sec.").arg(n - 1));
         }
         QCOMPARE(s->platform.modalWindows, QStringList{"Form3"});
         QCOMPARE(s->platform.played.size(), 1);
-        QVERIFY(!s->w->isMinimized());
-        QVERIFY(!ui.tmrAll->isActive());
-        QCOMPARE(s->w->windowTitle(), QString("Tempestina10"));
-        QCOMPARE(panelState(ui), QString());
-        QVERIFY(ui.Command5->isEnabled() && !ui.cboMin->isEnabled() && !ui.cmdMinimiz->isEnabled());
-        QVERIFY(!shown(ui.textPrint));
-        QCOMPARE(ui.cboAl->count(), 0);
-        QCOMPARE(ui.cboMin->count(), 0);
+        QVERIFY(!s->window->isMinimized());
+        QVERIFY(!s->find<QTimer>("tmrAll")->isActive());
+        QCOMPARE(s->window->windowTitle(), QString("Tempestina10"));
+        QCOMPARE(panelState(*s), QString());
+        QVERIFY(Command5->isEnabled() && !cboMin->isEnabled() && !cmdMinimiz->isEnabled());
+        QVERIFY(!shown(s->find<QLineEdit>("textPrint")));
+        QCOMPARE(cboAl->count(), 0);
+        QCOMPARE(cboMin->count(), 0);
 
         // The text stays for the next alarm; the next opening and type pick reset the counter.
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QCOMPARE(ui.TestoAl->toPlainText(), QString("Chiamare Rossi"));
-        QCOMPARE(items(ui.cboMin), oneTo480());
-        QCOMPARE(ui.cboAl->count(), 4);
-        pick(ui.cboAl, "Impegno");
-        QCOMPARE(ui.Label111->text(), QString("0"));
-        pick(ui.cboMin, "10");
-        pick(ui.cboAl, "Appuntamento");
-        QVERIFY(ui.cmdMinimiz->isEnabled());
-        QCOMPARE(ui.txtUltima->text(), QString("600"));
-        QCOMPARE(ui.Label111->text(), QString("0"));
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QCOMPARE(TestoAl->toPlainText(), QString("Chiamare Rossi"));
+        QCOMPARE(items(cboMin), oneTo480());
+        QCOMPARE(cboAl->count(), 4);
+        pick(cboAl, "Impegno");
+        QCOMPARE(Label111->text(), QString("0"));
+        pick(cboMin, "10");
+        pick(cboAl, "Appuntamento");
+        QVERIFY(cmdMinimiz->isEnabled());
+        QCOMPARE(s->find<QLineEdit>("txtUltima")->text(), QString("600"));
+        QCOMPARE(Label111->text(), QString("0"));
     }
 
     void noticeShowsTypedMarkupAsTyped()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QTest::keyClicks(ui.TestoAl, "<b>x</b>");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        QTest::mouseClick(s->find<QPushButton>("Command5"), Qt::LeftButton);
+        QTest::keyClicks(s->find<LimitedTextEdit>("TestoAl"), "<b>x</b>");
         arm(*s, "Impegno", "1");
-        ui.cboAl->setEnabled(true);
+        cboAl->setEnabled(true);
         // A type typed into the box is shown as typed too.
-        ui.cboAl->setEditText("<i>Riunione</i>");
+        cboAl->setEditText("<i>Riunione</i>");
         s->platform.onModal = [&](QDialog* d) {
             auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
-            QCOMPARE(notice->ui.Label3->text(), QString("<b>x</b>"));
-            QCOMPARE(notice->ui.Label3->textFormat(), Qt::PlainText);
-            QCOMPARE(notice->ui.Label2->text(), QString("<i>Riunione</i>"));
-            QCOMPARE(notice->ui.Label2->textFormat(), Qt::PlainText);
+            QCOMPARE(findControl<MouseLabel>(notice, "Label3")->text(), QString("<b>x</b>"));
+            QCOMPARE(findControl<MouseLabel>(notice, "Label3")->textFormat(), Qt::PlainText);
+            QCOMPARE(findControl<MouseLabel>(notice, "Label2")->text(), QString("<i>Riunione</i>"));
+            QCOMPARE(findControl<MouseLabel>(notice, "Label2")->textFormat(), Qt::PlainText);
             QVERIFY(s->platform.played.isEmpty()); // no type of that name, no sound
-            QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(notice, "Command1"), Qt::LeftButton);
         };
         for (int n = 1; n <= 60; ++n)
-            tick(ui);
+            tick(*s);
         QCOMPARE(s->platform.modalWindows, QStringList{"Form3"});
     }
 
@@ -406,85 +395,96 @@ private slots:
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        pick(ui.cboAl, "Mio Allarme");
-        clickFile(ui.File1, "campana.wav");
-        pick(ui.cboMin, "1");
-        QTest::mouseClick(ui.cmdMinimiz, Qt::LeftButton);
-        ui.tmrAll->setInterval(3600 * 1000);
+        QPushButton* Command5 = s->find<QPushButton>("Command5");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        QPushButton* cmdMinimiz = s->find<QPushButton>("cmdMinimiz");
+        QTimer* tmrAll = s->find<QTimer>("tmrAll");
+        QComboBox* cboMin = s->find<QComboBox>("cboMin");
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        pick(cboAl, "Mio Allarme");
+        clickFile(s->find<FileList>("File1"), "campana.wav");
+        pick(cboMin, "1");
+        QTest::mouseClick(cmdMinimiz, Qt::LeftButton);
+        tmrAll->setInterval(3600 * 1000);
         s->platform.onModal = [&](QDialog* d) {
             auto* notice = qobject_cast<AlarmNotice*>(d);
             QVERIFY(notice);
-            QCOMPARE(notice->ui.Label2->text(), QString("Mio Allarme"));
-            QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
+            QCOMPARE(findControl<MouseLabel>(notice, "Label2")->text(), QString("Mio Allarme"));
+            QTest::mouseClick(findControl<QPushButton>(notice, "Command1"), Qt::LeftButton);
         };
         for (int n = 1; n <= 60; ++n)
-            tick(ui);
-        QCOMPARE(s->platform.played, QStringList{m_program.path() + "/campana.wav"});
+            tick(*s);
+        QCOMPARE(s->platform.played, QStringList{s->folders.programPath() + "/campana.wav"});
 
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QCOMPARE(items(ui.cboMin), oneTo480());
-        pick(ui.cboAl, "Mio Allarme");
-        QCOMPARE(ui.prova->text(), QString("campana.wav"));
-        QCOMPARE(ui.labelPerProva->text(), QString("OK! File inserito"));
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QCOMPARE(items(cboMin), oneTo480());
+        pick(cboAl, "Mio Allarme");
+        QCOMPARE(s->find<QLineEdit>("prova")->text(), QString("campana.wav"));
+        QCOMPARE(s->find<MouseLabel>("labelPerProva")->text(), QString("OK! File inserito"));
 
         // " Annulla" forgets the file: the notice gets the bare folder, which the platform
         // answers with its default sound.
-        QTest::mouseClick(ui.ann, Qt::LeftButton);
-        pick(ui.cboMin, "1");
-        QTest::mouseClick(ui.cmdMinimiz, Qt::LeftButton);
-        ui.tmrAll->setInterval(3600 * 1000);
+        QTest::mouseClick(s->find<MouseLabel>("ann"), Qt::LeftButton);
+        pick(cboMin, "1");
+        QTest::mouseClick(cmdMinimiz, Qt::LeftButton);
+        tmrAll->setInterval(3600 * 1000);
         for (int n = 1; n <= 60; ++n)
-            tick(ui);
-        QCOMPARE(s->platform.played,
-                 QStringList({m_program.path() + "/campana.wav", m_program.path() + "/"}));
+            tick(*s);
+        QCOMPARE(s->platform.played, QStringList({s->folders.programPath() + "/campana.wav",
+                                                  s->folders.programPath() + "/"}));
     }
 
     void cancelWhileArmedStopsAndResetsEverything()
     {
         auto s = started();
         QVERIFY(s);
-        Ui::MainWindow& ui = s->ui();
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QTest::keyClicks(ui.TestoAl, "Pizza");
+        LimitedTextEdit* TestoAl = s->find<LimitedTextEdit>("TestoAl");
+        MouseLabel* Label111 = s->find<MouseLabel>("Label111");
+        MouseLabel* Image3 = s->find<MouseLabel>("Image3");
+        MouseLabel* lblAttivo = s->find<MouseLabel>("lblAttivo");
+        QComboBox* cboAl = s->find<QComboBox>("cboAl");
+        QPushButton* Command5 = s->find<QPushButton>("Command5");
+        QComboBox* cboMin = s->find<QComboBox>("cboMin");
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QTest::keyClicks(TestoAl, "Pizza");
         arm(*s, "Appuntamento", "2");
-        tick(ui);
-        QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: 0 sec."));
+        tick(*s);
+        QCOMPARE(s->window->windowTitle(), QString("Allarme Attivo da: 0 sec."));
         // Restored by the user: the caption returns to the product name, the count goes on.
-        s->w->setWindowState(Qt::WindowNoState);
-        tick(ui);
-        QCOMPARE(s->w->windowTitle(), QString("Tempestina10"));
-        QCOMPARE(ui.Label111->text(), QString("2"));
+        s->window->setWindowState(Qt::WindowNoState);
+        tick(*s);
+        QCOMPARE(s->window->windowTitle(), QString("Tempestina10"));
+        QCOMPARE(Label111->text(), QString("2"));
 
         QMouseEvent overImage3(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
                                Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(ui.Image3, &overImage3);
-        QCOMPARE(foreColour(ui.lblAttivo), QColor(255, 255, 0));
+        QApplication::sendEvent(Image3, &overImage3);
+        QCOMPARE(foreColour(lblAttivo), QColor(255, 255, 0));
         QMouseEvent overBackground(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
                                    Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(ui.Image1, &overBackground);
-        QCOMPARE(foreColour(ui.lblAttivo), QColor(0, 255, 0));
+        QApplication::sendEvent(s->find<MouseLabel>("Image1"), &overBackground);
+        QCOMPARE(foreColour(lblAttivo), QColor(0, 255, 0));
 
-        QTest::mouseClick(ui.Image3, Qt::LeftButton);
-        QVERIFY(s->w->isMinimized());
-        tick(ui);
-        QCOMPARE(s->w->windowTitle(), QString("Allarme Attivo da: 2 sec."));
+        QTest::mouseClick(Image3, Qt::LeftButton);
+        QVERIFY(s->window->isMinimized());
+        tick(*s);
+        QCOMPARE(s->window->windowTitle(), QString("Allarme Attivo da: 2 sec."));
 
-        QTest::mouseClick(ui.cmdChud, Qt::LeftButton);
-        QVERIFY(!ui.tmrAll->isActive());
-        QCOMPARE(ui.Label111->text(), QString("0"));
-        QVERIFY(ui.Command5->isEnabled() && !ui.cmdMinimiz->isEnabled() && !ui.cboMin->isEnabled());
-        QCOMPARE(panelState(ui), QString());
-        QCOMPARE(ui.cboAl->count(), 0);
-        QCOMPARE(ui.cboMin->count(), 0);
-        QCOMPARE(ui.txtUltima->text(), QString("120"));
-        QCOMPARE(ui.TestoAl->toPlainText(), QString("Pizza"));
+        QTest::mouseClick(s->find<QPushButton>("cmdChud"), Qt::LeftButton);
+        QVERIFY(!s->find<QTimer>("tmrAll")->isActive());
+        QCOMPARE(Label111->text(), QString("0"));
+        QVERIFY(Command5->isEnabled() && !s->find<QPushButton>("cmdMinimiz")->isEnabled() &&
+                !cboMin->isEnabled());
+        QCOMPARE(panelState(*s), QString());
+        QCOMPARE(cboAl->count(), 0);
+        QCOMPARE(cboMin->count(), 0);
+        QCOMPARE(s->find<QLineEdit>("txtUltima")->text(), QString("120"));
+        QCOMPARE(TestoAl->toPlainText(), QString("Pizza"));
         QVERIFY(s->platform.modalWindows.isEmpty());
 
-        QTest::mouseClick(ui.Command5, Qt::LeftButton);
-        QCOMPARE(ui.cboAl->count(), 4);
-        QCOMPARE(items(ui.cboMin), oneTo480());
+        QTest::mouseClick(Command5, Qt::LeftButton);
+        QCOMPARE(cboAl->count(), 4);
+        QCOMPARE(items(cboMin), oneTo480());
     }
 };
 

@@ -3,16 +3,15 @@
 // minimised window and is acknowledged.
 
 #include "alarm/alarm_notice.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/nothing_due_window.h"
 #include "platform/qt_platform.h"
+#include "started_window.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -80,13 +79,11 @@ private slots:
     void noticeAppearsOnScreenWhenTheCountReachesTheTarget()
     {
         QCOMPARE(QGuiApplication::platformName(), QString("xcb"));
-        QTemporaryDir work, program;
-        const QString previous = QDir::currentPath();
-        QDir::setCurrent(work.path());
+        TestFolders folders;
         TestPlatform platform;
-        platform.folder = program.path();
+        platform.folder = folders.programPath();
         // The real sound: the notice's first one, through the sound module.
-        QVERIFY(QFile::copy(T10_SOUNDS "/tel.wav", program.filePath("tel.wav")));
+        QVERIFY(QFile::copy(T10_SOUNDS "/tel.wav", folders.programFile("tel.wav")));
 
         // Answers the modal windows as a user would: on through Form1, then reads the notice.
         QString noticeType, noticeText;
@@ -98,56 +95,55 @@ private slots:
         connect(&user, &QTimer::timeout, this, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* form1 = qobject_cast<NothingDueWindow*>(modal)) {
-                QTest::mouseClick(form1->ui.Command2, Qt::LeftButton);
+                QTest::mouseClick(findControl<QPushButton>(form1, "Command2"), Qt::LeftButton);
             } else if (auto* notice = qobject_cast<AlarmNotice*>(modal)) {
                 if (!notice->windowHandle() || !notice->windowHandle()->isExposed())
                     return;
                 noticeExposed = true;
-                noticeType = notice->ui.Label2->text();
-                noticeText = notice->ui.Label3->text();
+                noticeType = findControl<MouseLabel>(notice, "Label2")->text();
+                noticeText = findControl<MouseLabel>(notice, "Label3")->text();
                 outline = notice->mask().boundingRect().size();
                 mainMinimised = window && window->isMinimized();
                 // The caption's clock rests while minimised; the alarm's went on counting.
-                flickerHeld = window && !window->ui.Timer1->isActive();
-                QTest::mouseClick(notice->ui.Command1, Qt::LeftButton);
+                flickerHeld = window && !findControl<QTimer>(window, "Timer1")->isActive();
+                QTest::mouseClick(findControl<QPushButton>(notice, "Command1"), Qt::LeftButton);
             }
         });
         user.start();
 
-        Startup startup = startUp(platform);
-        QVERIFY(startup.started);
-        MainWindow w(platform, std::move(*startup.started));
+        const std::unique_ptr<MainWindow> started = startMainWindow(platform);
+        QVERIFY(started);
+        MainWindow& w = *started;
         window = &w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
 
-        QTest::mouseClick(w.ui.Command5, Qt::LeftButton);
-        pick(w.ui.cboAl, "Telefonata");
-        pick(w.ui.cboMin, "1");
-        QTest::keyClicks(w.ui.TestoAl, "Richiamare");
-        w.ui.tmrAll->setInterval(10);
-        NoticeTiming timing(w.ui.tmrAll);
+        QTest::mouseClick(findControl<QPushButton>(&w, "Command5"), Qt::LeftButton);
+        pick(findControl<QComboBox>(&w, "cboAl"), "Telefonata");
+        pick(findControl<QComboBox>(&w, "cboMin"), "1");
+        QTest::keyClicks(findControl<LimitedTextEdit>(&w, "TestoAl"), "Richiamare");
+        findControl<QTimer>(&w, "tmrAll")->setInterval(10);
+        NoticeTiming timing(findControl<QTimer>(&w, "tmrAll"));
         qApp->installEventFilter(&timing);
         QVERIFY(!multimediaLoaded());
-        QTest::mouseClick(w.ui.cmdMinimiz, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(&w, "cmdMinimiz"), Qt::LeftButton);
         QVERIFY(w.isMinimized());
         // Ready while the count runs, not when the notice opens.
         QVERIFY(multimediaLoaded());
 
         QTRY_VERIFY_WITH_TIMEOUT(noticeExposed, 20000);
         qInfo("notice exposed %lld ms after its tick", timing.exposedAfterMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!w.ui.tmrAll->isActive(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!findControl<QTimer>(&w, "tmrAll")->isActive(), 5000);
         QCOMPARE(noticeType, QString("Telefonata"));
         QCOMPARE(noticeText, QString("Richiamare"));
         QVERIFY(mainMinimised);
         QVERIFY(flickerHeld);
         QCOMPARE(outline, QSize(241, 249));
-        QCOMPARE(platform.played, QStringList{program.path() + "/tel.wav"});
+        QCOMPARE(platform.played, QStringList{folders.programPath() + "/tel.wav"});
         QVERIFY(!w.isMinimized());
         QCOMPARE(w.windowTitle(), QString("Tempestina10"));
-        QVERIFY(w.ui.Command5->isEnabled());
+        QVERIFY(findControl<QPushButton>(&w, "Command5")->isEnabled());
         user.stop();
-        QDir::setCurrent(previous);
     }
 };
 

@@ -5,7 +5,7 @@
 
 #include "file_size_limit.h"
 #include "sample_card.h"
-#include "temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ TEST(CardFile, readOnlyArchiveFailsToOpenAndStaysAsItWas)
     TempFolder folder;
     const fs::path archive = folder / "Archivio.DAT";
     const std::string original = sampleCard().toRecord();
-    writeFileBytes(archive, original);
+    writeBytes(archive, original);
     fs::permissions(archive, fs::perms::owner_read);
 
     CardFile file;
@@ -30,7 +30,7 @@ TEST(CardFile, readOnlyArchiveFailsToOpenAndStaysAsItWas)
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.reason.find("permesso negato"), std::string::npos) << result.reason;
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(fileBytes(archive), original);
+    EXPECT_EQ(readBytes(archive), original);
 }
 
 TEST(CardFile, missingArchiveInAReadOnlyFolderFailsToOpen)
@@ -66,7 +66,7 @@ TEST(CardFile, aRefusedWriteLosesNothing)
     const fs::path archive = folder / "Archivio.DAT";
     const fs::path journal = folder / "Archivio.DAT.giornale";
     const std::string original = sampleCard().toRecord();
-    writeFileBytes(archive, original);
+    writeBytes(archive, original);
     DeadlineCard second = sampleCard();
     second.fields[0] = "seconda";
 
@@ -78,7 +78,7 @@ TEST(CardFile, aRefusedWriteLosesNothing)
         ASSERT_TRUE(limit.set());
         noJournal = file.write(1, DeadlineCard{});
     }
-    EXPECT_EQ(fileBytes(archive), original);
+    EXPECT_EQ(readBytes(archive), original);
     EXPECT_FALSE(fs::exists(journal));
     {
         FileSizeLimit limit(original.size() + 24); // room for the journal, not for card 2
@@ -93,7 +93,7 @@ TEST(CardFile, aRefusedWriteLosesNothing)
     EXPECT_FALSE(cutShort.ok);
     EXPECT_TRUE(fs::exists(journal));
     ASSERT_TRUE(file.open(archive));
-    EXPECT_EQ(fileBytes(archive), original + second.toRecord());
+    EXPECT_EQ(readBytes(archive), original + second.toRecord());
     EXPECT_FALSE(fs::exists(journal));
 }
 
@@ -102,7 +102,7 @@ TEST(CardFile, anOpenArchiveIsRefusedUnderAnyNameUntilItsHolderIsKilledAndStaysA
 {
     TempFolder folder;
     const fs::path archive = folder / "Archivio.DAT";
-    writeFileBytes(archive, sampleCard().toRecord());
+    writeBytes(archive, sampleCard().toRecord());
     fs::create_symlink(archive, folder / "altro nome");
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
@@ -131,7 +131,7 @@ TEST(CardFile, anOpenArchiveIsRefusedUnderAnyNameUntilItsHolderIsKilledAndStaysA
     ::close(ready[0]);
     ::close(ready[1]);
     EXPECT_TRUE(file.open(archive)) << "the system drops the lock of a killed holder";
-    EXPECT_EQ(fileBytes(archive), sampleCard().toRecord());
+    EXPECT_EQ(readBytes(archive), sampleCard().toRecord());
 }
 
 TEST(CardFile, aProcessStartedWhileTheArchiveIsOpenDoesNotKeepItLocked)

@@ -2,7 +2,7 @@
 
 #include "core/card_journal.h"
 #include "sample_card.h"
-#include "temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(CardFile, missingArchiveIsCreatedEmptyAndHoldsOneCardAfterSaving)
     ASSERT_TRUE(file.write(1, sampleCard()));
     file.close();
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(fileBytes(archive), sampleCard().toRecord());
+    EXPECT_EQ(readBytes(archive), sampleCard().toRecord());
 }
 
 TEST(CardFile, writingCardOneLeavesTheOtherCardsByteForByte)
@@ -53,7 +53,7 @@ TEST(CardFile, writingCardOneLeavesTheOtherCardsByteForByte)
     TempFolder folder;
     const fs::path archive = folder / "Archivio.DAT";
     const std::string original = distinctBytes(3 * 3002, 1);
-    writeFileBytes(archive, original);
+    writeBytes(archive, original);
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
@@ -63,7 +63,7 @@ TEST(CardFile, writingCardOneLeavesTheOtherCardsByteForByte)
     ASSERT_TRUE(file.write(1, card));
     file.close();
 
-    const std::string after = fileBytes(archive);
+    const std::string after = readBytes(archive);
     ASSERT_EQ(after.size(), original.size());
     EXPECT_EQ(after.substr(0, 3002), card.toRecord());
     EXPECT_EQ(after.substr(3002), original.substr(3002));
@@ -76,7 +76,7 @@ TEST(CardFile, reservedWordIsWrittenBackAsRead)
     const fs::path archive = folder / "Archivio.DAT";
     DeadlineCard stored = sampleCard();
     stored.reserved = -12345;
-    writeFileBytes(archive, stored.toRecord());
+    writeBytes(archive, stored.toRecord());
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
@@ -85,7 +85,7 @@ TEST(CardFile, reservedWordIsWrittenBackAsRead)
     EXPECT_EQ(card.reserved, -12345);
     ASSERT_TRUE(file.write(1, card));
     file.close();
-    EXPECT_EQ(fileBytes(archive).substr(3000), "\xC7\xCF");
+    EXPECT_EQ(readBytes(archive).substr(3000), "\xC7\xCF");
 }
 
 TEST(CardFile, cardsAreFoundAtTheirOffsetsAndAShortLastRecordReadsEmptyAtItsEnd)
@@ -97,7 +97,7 @@ TEST(CardFile, cardsAreFoundAtTheirOffsetsAndAShortLastRecordReadsEmptyAtItsEnd)
     second.fields[4] = "quinto campo";
     second.fields[5] = "sesto campo";
     const std::string bytes = DeadlineCard{}.toRecord() + second.toRecord().substr(0, 505);
-    writeFileBytes(archive, bytes);
+    writeBytes(archive, bytes);
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
@@ -113,14 +113,14 @@ TEST(CardFile, cardsAreFoundAtTheirOffsetsAndAShortLastRecordReadsEmptyAtItsEnd)
     ASSERT_TRUE(file.read(5, card));
     EXPECT_EQ(card.fields, DeadlineCard{}.fields);
     file.close();
-    EXPECT_EQ(fileBytes(archive), bytes); // reading changes nothing
+    EXPECT_EQ(readBytes(archive), bytes); // reading changes nothing
 }
 
 TEST(CardFile, writingPastTheEndExtendsTheFile)
 {
     TempFolder folder;
     const fs::path archive = folder / "Archivio.DAT";
-    writeFileBytes(archive, "corto");
+    writeBytes(archive, "corto");
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
@@ -130,7 +130,7 @@ TEST(CardFile, writingPastTheEndExtendsTheFile)
     EXPECT_EQ(card.fields, sampleCard().fields);
     file.close();
 
-    const std::string after = fileBytes(archive);
+    const std::string after = readBytes(archive);
     ASSERT_EQ(after.size(), 3u * 3002);
     EXPECT_EQ(after.substr(0, 5), "corto");
     EXPECT_EQ(after.substr(6004), sampleCard().toRecord());
@@ -147,7 +147,7 @@ TEST(CardFile, accentedLettersAreSingleBytesOnDisk)
         ASSERT_TRUE(file.open(archive));
         ASSERT_TRUE(file.write(1, card));
     } // the destructor closes
-    EXPECT_EQ(fileBytes(archive).substr(1000, 7), "\xE0\xE8\xE9\xEC\xF2\xF9 ");
+    EXPECT_EQ(readBytes(archive).substr(1000, 7), "\xE0\xE8\xE9\xEC\xF2\xF9 ");
 
     CardFile file;
     ASSERT_TRUE(file.open(archive));
@@ -218,7 +218,7 @@ TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
     const std::string cards = distinctBytes(2 * 3002, 3);
     const std::string journal = cardjournal::encode(0, distinctBytes(3002, 4));
     const auto bytes = [](std::string content) {
-        return [content](const fs::path& place) { writeFileBytes(place, content); };
+        return [content](const fs::path& place) { writeBytes(place, content); };
     };
     struct Row {
         const char* what;
@@ -237,7 +237,7 @@ TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
          "non indica l'inizio di una scheda"},
         {"a read-only journal",
          [&](const fs::path& place) {
-             writeFileBytes(place, journal);
+             writeBytes(place, journal);
              fs::permissions(
                  place, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                  fs::perm_options::remove);
@@ -247,7 +247,7 @@ TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
 #ifndef _WIN32
     rows.push_back({"a link to a journal",
                     [&](const fs::path& place) {
-                        writeFileBytes(place.parent_path() / "altrove", journal);
+                        writeBytes(place.parent_path() / "altrove", journal);
                         fs::create_symlink("altrove", place);
                     },
                     "è un collegamento"});
@@ -264,7 +264,7 @@ TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
             TempFolder folder;
             const fs::path archive = folder / "Archivio.DAT";
             const fs::path place = folder / "Archivio.DAT.giornale";
-            writeFileBytes(archive, cards);
+            writeBytes(archive, cards);
             CardFile file;
             if (atOpen)
                 row.make(place);
@@ -281,7 +281,7 @@ TEST(CardJournal, whatIsNoJournalOfThisArchiveIsRefusedAndLeftAsItWas)
                 << row.what << (atOpen ? " at the open" : " at a save");
             EXPECT_EQ(file.isOpen(), !atOpen) << row.what;
             file.close();
-            EXPECT_TRUE(fileBytes(archive) == cards) << row.what;
+            EXPECT_TRUE(readBytes(archive) == cards) << row.what;
             const auto kind = fs::symlink_status(place).type();
             EXPECT_NE(kind, fs::file_type::not_found) << row.what;
             if (kind == fs::file_type::regular)
@@ -298,13 +298,13 @@ TEST(CardJournal, aSecondCopyNeverTouchesTheFirstOnesJournal)
     const fs::path archive = folder / "Archivio.DAT";
     const std::string cards = distinctBytes(2 * 3002, 5);
     const std::string journal = cardjournal::encode(0, distinctBytes(3002, 6)).substr(0, 1000);
-    writeFileBytes(archive, cards);
+    writeBytes(archive, cards);
     CardFile first;
     ASSERT_TRUE(first.open(archive));
-    writeFileBytes(folder / "Archivio.DAT.giornale", journal);
+    writeBytes(folder / "Archivio.DAT.giornale", journal);
 
     CardFile second;
     EXPECT_TRUE(second.open(archive).inUse);
-    EXPECT_TRUE(fileBytes(folder / "Archivio.DAT.giornale") == journal);
-    EXPECT_TRUE(fileBytes(archive) == cards);
+    EXPECT_TRUE(readBytes(folder / "Archivio.DAT.giornale") == journal);
+    EXPECT_TRUE(readBytes(archive) == cards);
 }

@@ -6,7 +6,7 @@
 
 #include "crash_explorer.h"
 #include "sample_card.h"
-#include "temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ void layOut(const fs::path& folder, const FolderFiles& files)
     for (const auto& entry : fs::directory_iterator(folder))
         fs::remove_all(entry.path());
     for (const auto& [name, bytes] : files)
-        writeFileBytes(folder / name, bytes);
+        writeBytes(folder / name, bytes);
 }
 
 // The start as the program does it: the list for the type boxes, then the archive and card 1.

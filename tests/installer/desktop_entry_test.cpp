@@ -71,7 +71,7 @@ CommandResult validate(const std::string& text)
 {
     TempFolder temp;
     const auto file = temp.path() / "Tempestina10.desktop";
-    writeText(file, text);
+    writeBytes(file, text);
     return runCommand("desktop-file-validate", file);
 }
 

@@ -1,6 +1,6 @@
 // Pontilo's window in this process, offscreen, with the profile folders in a temporary folder.
 
-#include "../support/accessible_walk.h"
+#include "accessible_walk.h"
 #include "installer/installer_window.h"
 #include "installer/platform_folders.h"
 

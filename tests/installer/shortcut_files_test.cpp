@@ -65,18 +65,18 @@ TEST(ShortcutFiles, missingFoldersAreCreatedAndOldFilesReplaced)
     const fs::path folder = temp.path() / "profilo con spazi" / ".config" / "autostart";
     const ShortcutRequest request = installerRequest(true);
     ASSERT_EQ(writeShortcut(folder.string(), request), std::nullopt);
-    EXPECT_EQ(readText(folder / "Tempestina10.lnk"), lnkText(request));
-    EXPECT_EQ(readText(folder / "Tempestina10.desktop"),
+    EXPECT_EQ(readBytes(folder / "Tempestina10.lnk"), lnkText(request));
+    EXPECT_EQ(readBytes(folder / "Tempestina10.desktop"),
               desktopEntryText(
                   DesktopEntry{"Tempestina10", "Coll", "/opt/t/Tempestina10", "/opt/t", true, ""}));
 
-    writeText(folder / "Tempestina10.lnk", "vecchio collegamento, più lungo del nuovo? no");
-    writeText(folder / "Tempestina10.desktop", std::string(5000, 'x'));
+    writeBytes(folder / "Tempestina10.lnk", "vecchio collegamento, più lungo del nuovo? no");
+    writeBytes(folder / "Tempestina10.desktop", std::string(5000, 'x'));
     ShortcutRequest moved = installerRequest(true);
     moved.link.targetPath = "/srv/Tempestina10";
     ASSERT_EQ(writeShortcut(folder.string(), moved), std::nullopt);
-    EXPECT_EQ(readText(folder / "Tempestina10.lnk"), lnkText(moved));
-    EXPECT_NE(readText(folder / "Tempestina10.desktop").find("Exec=\"/srv/Tempestina10\"\n"),
+    EXPECT_EQ(readBytes(folder / "Tempestina10.lnk"), lnkText(moved));
+    EXPECT_NE(readBytes(folder / "Tempestina10.desktop").find("Exec=\"/srv/Tempestina10\"\n"),
               std::string::npos);
 
     std::vector<std::string> names;
@@ -100,7 +100,7 @@ TEST(ShortcutFiles, failuresNameTheFileAndTheReason)
 {
     TempFolder temp;
     // A file where a folder of the path should be.
-    writeText(temp.path() / ".config", "non una cartella");
+    writeBytes(temp.path() / ".config", "non una cartella");
     const fs::path blocked = temp.path() / ".config" / "autostart";
     const auto folderFailure = writeShortcut(blocked.string(), installerRequest(true));
     ASSERT_TRUE(folderFailure.has_value());

@@ -1,9 +1,7 @@
 // The main window's visual behaviours: the caption flicker, the colour cascade of the slot
 // texts after the start, and the looks of the "Info" link.
 
-#include "card_builder.h"
-#include "fake_platform.h"
-#include "mainwindow/main_window.h"
+#include "started_window.h"
 #include "widgets/frame_animation.h"
 #include "widgets/look.h"
 
@@ -13,7 +11,6 @@
 #include <QMovie>
 #include <QPaintEvent>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -31,14 +28,14 @@ QPixmap filled(const QColor& colour)
 }
 
 // Which of the two caption pictures imgCorrente shows: 1, 2, or 0 for neither.
-int shownPicture(const Ui::MainWindow& ui)
+int shownPicture(const QWidget* w)
 {
-    const qint64 key = ui.imgCorrente->shownPicture().cacheKey();
-    if (ui.imgCorrente->shownPicture().isNull())
+    const qint64 key = findControl<MouseLabel>(w, "imgCorrente")->shownPicture().cacheKey();
+    if (findControl<MouseLabel>(w, "imgCorrente")->shownPicture().isNull())
         return 0;
-    return key == ui.imgScritta01->pixmap().cacheKey()   ? 1
-           : key == ui.imgScritta02->pixmap().cacheKey() ? 2
-                                                         : 0;
+    return key == findControl<MouseLabel>(w, "imgScritta01")->pixmap().cacheKey()   ? 1
+           : key == findControl<MouseLabel>(w, "imgScritta02")->pixmap().cacheKey() ? 2
+                                                                                    : 0;
 }
 
 // Counts paints per widget, to see what a tick makes the window draw again.
@@ -86,7 +83,7 @@ public:
     };
     QList<Entry> entries;
     QElapsedTimer clock;
-    const Ui::MainWindow* ui = nullptr;
+    std::array<SlotRow, 10> rows{};
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -94,7 +91,7 @@ protected:
         if (event->type() != QEvent::PaletteChange)
             return false;
         for (int i = 0; i < 10; ++i) {
-            if (ui->rows[i].text == watched && backColour(ui->rows[i].text) == toolTipColour())
+            if (rows[i].text == watched && backColour(rows[i].text) == toolTipColour())
                 entries.append({i + 1, clock.elapsed()});
         }
         return false;
@@ -106,57 +103,49 @@ protected:
 class AnimationsTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_work;
-    QString m_previousFolder;
-    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<StartedWindow> m_started;
+    FakePlatform* m_platform = nullptr;
 
-    // Slot 1 due today (so no Form1), slot 4 due soon, slot 6 expired two days ago.
-    std::unique_ptr<MainWindow> makeWindow()
+    // Slot 1 due today (so no Form1), slot 4 due soon, slot 6 expired two days ago. The
+    // window lives until the test's end.
+    MainWindow* makeWindow()
     {
-        writeBytes(QDir(m_work.path()).filePath("Archivio.DAT"),
-                   recordBytes(cardWith({{1, {"10/03/05", "Bollo", "1"}},
-                                         {4, {"12/03/05", "Luce", "2"}},
-                                         {6, {"08/03/05", "Gas", "1"}}})));
-        m_platform = std::make_unique<FakePlatform>();
-        m_platform->todayDate = QDate(2005, 3, 10);
-        m_platform->folder = m_work.path();
-        Startup startup = startUp(*m_platform);
-        if (!startup.started)
-            return nullptr;
-        return std::make_unique<MainWindow>(*m_platform, std::move(*startup.started));
+        m_started = std::make_unique<StartedWindow>();
+        m_started->folders.writeCard(cardWith({{1, {"10/03/05", "Bollo", "1"}},
+                                               {4, {"12/03/05", "Luce", "2"}},
+                                               {6, {"08/03/05", "Gas", "1"}}}));
+        m_platform = &m_started->platform;
+        return m_started->start() ? m_started->window.get() : nullptr;
     }
 
     static QPoint centreOf(const QWidget* w) { return w->rect().center(); }
 
 private slots:
-    void init()
-    {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_work.path());
-    }
-    void cleanup() { QDir::setCurrent(m_previousFolder); }
+    void cleanup() { m_started.reset(); }
 
     void flickerAlternatesThePicturesAndRestsOutOfSight()
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
-        QVERIFY(ui.Timer1->isActive());
-        QCOMPARE(ui.Timer1->interval(), 50);
-        ui.Timer1->stop(); // the test gives the ticks itself
-        ui.imgScritta01->setPixmap(filled(Qt::red));
-        ui.imgScritta02->setPixmap(filled(Qt::blue));
+        QTimer* Timer1 = findControl<QTimer>(w, "Timer1");
+        QVERIFY(Timer1->isActive());
+        QCOMPARE(Timer1->interval(), 50);
+        Timer1->stop(); // the test gives the ticks itself
+        findControl<MouseLabel>(w, "imgScritta01")->setPixmap(filled(Qt::red));
+        findControl<MouseLabel>(w, "imgScritta02")->setPixmap(filled(Qt::blue));
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QCOMPARE(shownPicture(ui), 0);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(shownPicture(w), 0);
 
-        tick(ui.Timer1);
-        QCOMPARE(shownPicture(ui), 1);
-        QCOMPARE(ui.imgCorrente->shownPicture().toImage().pixelColor(5, 5), QColor(Qt::red));
-        tick(ui.Timer1);
-        QCOMPARE(shownPicture(ui), 2);
-        tick(ui.Timer1);
-        QCOMPARE(shownPicture(ui), 1);
+        tick(Timer1);
+        QCOMPARE(shownPicture(w), 1);
+        QCOMPARE(
+            findControl<MouseLabel>(w, "imgCorrente")->shownPicture().toImage().pixelColor(5, 5),
+            QColor(Qt::red));
+        tick(Timer1);
+        QCOMPARE(shownPicture(w), 2);
+        tick(Timer1);
+        QCOMPARE(shownPicture(w), 1);
 
         // Out of sight the clock rests; back in sight the picture is the one that the ticks
         // of the time away would have left, and the clock goes on.
@@ -166,20 +155,20 @@ private slots:
             int shown;
         } aways[] = {{true, 3 * 50 + 20, 2}, {true, 4 * 50 + 10, 2}, {false, 50, 1}, {true, 0, 1}};
         for (const auto& away : aways) {
-            ui.Timer1->start();
+            Timer1->start();
             if (away.minimise)
                 w->showMinimized();
             else
                 w->hide();
-            QVERIFY(!ui.Timer1->isActive());
+            QVERIFY(!Timer1->isActive());
             m_platform->nowTime = m_platform->nowTime.addMSecs(away.awayMs);
             if (away.minimise)
                 w->showNormal();
             else
                 w->show();
-            QVERIFY(ui.Timer1->isActive());
-            ui.Timer1->stop();
-            QCOMPARE(shownPicture(ui), away.shown);
+            QVERIFY(Timer1->isActive());
+            Timer1->stop();
+            QCOMPARE(shownPicture(w), away.shown);
         }
     }
 
@@ -187,29 +176,30 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
-        ui.Timer1->stop();
+        QTimer* Timer1 = findControl<QTimer>(w, "Timer1");
+        MouseLabel* Image2 = findControl<MouseLabel>(w, "Image2");
+        Timer1->stop();
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         // No picture runs on a clock of its own.
         for (QMovie* movie : w->findChildren<QMovie*>())
             QCOMPARE(movie->state(), QMovie::NotRunning);
-        const qint64 first = ui.Image2->shownPicture().cacheKey();
-        QVERIFY(!ui.Image2->shownPicture().isNull());
+        const qint64 first = Image2->shownPicture().cacheKey();
+        QVERIFY(!Image2->shownPicture().isNull());
         QTest::qWait(300);
-        QCOMPARE(ui.Image2->shownPicture().cacheKey(), first);
+        QCOMPARE(Image2->shownPicture().cacheKey(), first);
         // The globe's frames last 250 ms: five ticks.
         for (int i = 0; i < 4; ++i)
-            tick(ui.Timer1);
-        QCOMPARE(ui.Image2->shownPicture().cacheKey(), first);
-        tick(ui.Timer1);
-        const qint64 second = ui.Image2->shownPicture().cacheKey();
+            tick(Timer1);
+        QCOMPARE(Image2->shownPicture().cacheKey(), first);
+        tick(Timer1);
+        const qint64 second = Image2->shownPicture().cacheKey();
         QVERIFY(second != first);
         // Minimised, the frames are held.
         w->showMinimized();
         for (int i = 0; i < 10; ++i)
-            tick(ui.Timer1);
-        QCOMPARE(ui.Image2->shownPicture().cacheKey(), second);
+            tick(Timer1);
+        QCOMPARE(Image2->shownPicture().cacheKey(), second);
     }
 
     void animatedPictureChangesOnlyInsideTheAreaItRedraws_data()
@@ -252,13 +242,13 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
+        MouseLabel* imgCorrente = findControl<MouseLabel>(w, "imgCorrente");
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
         int changes = 0;
-        qint64 last = ui.imgCorrente->shownPicture().cacheKey();
-        connect(ui.Timer1, &QTimer::timeout, w.get(), [&] {
-            const qint64 key = ui.imgCorrente->shownPicture().cacheKey();
+        qint64 last = imgCorrente->shownPicture().cacheKey();
+        connect(findControl<QTimer>(w, "Timer1"), &QTimer::timeout, w, [&] {
+            const qint64 key = imgCorrente->shownPicture().cacheKey();
             changes += key != last;
             last = key;
         });
@@ -276,13 +266,14 @@ private slots:
             qScopeGuard([flashTime] { QApplication::setCursorFlashTime(flashTime); });
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
-        ui.Timer1->stop();
+        QTimer* Timer1 = findControl<QTimer>(w, "Timer1");
+        const std::array<SlotRow, 10> rows = slotRows(w);
+        Timer1->stop();
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QTRY_VERIFY(!ui.rows[9].cascade->isActive() &&
-                    backColour(ui.R10) == toolTipColour()); // cascade done
-        tick(ui.Timer1);                                    // the first picture is drawn whole
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTRY_VERIFY(!rows[9].cascade->isActive() && backColour(findControl<QLineEdit>(w, "R10")) ==
+                                                        toolTipColour()); // cascade done
+        tick(Timer1); // the first picture is drawn whole
         QTest::qWait(100);
 
         PaintCounter counter;
@@ -290,13 +281,14 @@ private slots:
             child->installEventFilter(&counter);
         w->installEventFilter(&counter);
         for (int i = 0; i < 4; ++i) {
-            tick(ui.Timer1);
+            tick(Timer1);
             QTest::qWait(30);
         }
         QVERIFY(counter.paints.value("imgCorrente") >= 1);
         // What the two pictures share is not drawn again, what they do not share always is.
-        const QList<QPoint> differ = pixelsThatDiffer(ui.imgScritta01->pixmap().toImage(),
-                                                      ui.imgScritta02->pixmap().toImage());
+        const QList<QPoint> differ =
+            pixelsThatDiffer(findControl<MouseLabel>(w, "imgScritta01")->pixmap().toImage(),
+                             findControl<MouseLabel>(w, "imgScritta02")->pixmap().toImage());
         QVERIFY(!differ.isEmpty());
         QVERIFY(allInside(differ, counter.areas.value("imgCorrente")));
         QVERIFY(!counter.areas.value("imgCorrente").contains(QPoint(0, 0)));
@@ -304,7 +296,8 @@ private slots:
         for (auto it = counter.paints.cbegin(); it != counter.paints.cend(); ++it) {
             auto* painted = w->findChild<QWidget*>(it.key());
             if (it.key() != "imgCorrente" &&
-                (!painted || !painted->geometry().intersects(ui.imgCorrente->geometry())))
+                (!painted || !painted->geometry().intersects(
+                                 findControl<MouseLabel>(w, "imgCorrente")->geometry())))
                 QFAIL(qPrintable("a flicker tick repainted " + it.key()));
         }
         QVERIFY(!counter.paints.contains("frmTelefono"));
@@ -315,7 +308,7 @@ private slots:
         QTest::qWait(50);
         counter.paints.clear();
         for (int i = 0; i < 4; ++i) {
-            tick(ui.Timer1);
+            tick(Timer1);
             QTest::qWait(30);
         }
         QCOMPARE(counter.paints.value("imgCorrente"), 0);
@@ -325,37 +318,37 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
+        const std::array<SlotRow, 10> rows = slotRows(w);
         const QColor startColours[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128},
                                          {0, 0, 128}, {0, 0, 128}, {0, 0, 192}, {0, 0, 192},
                                          {0, 0, 255}, {0, 0, 255}};
         for (int i = 0; i < 10; ++i)
-            QCOMPARE(backColour(ui.rows[i].text), startColours[i]);
+            QCOMPARE(backColour(rows[i].text), startColours[i]);
         RecolourLog log;
-        log.ui = &ui;
-        for (const SlotControls& s : ui.rows)
+        log.rows = rows;
+        for (const SlotRow& s : rows)
             s.text->installEventFilter(&log);
         log.clock.start();
         // The start leaves the status colours of the date and days boxes.
         QList<QColor> statusColours;
-        for (const SlotControls& s : ui.rows)
+        for (const SlotRow& s : rows)
             statusColours << backColour(s.date) << backColour(s.days);
-        QCOMPARE(backColour(ui.txtTelefono), QColor(255, 0, 0));
-        QCOMPARE(backColour(ui.seg4), QColor(192, 64, 0));
-        QCOMPARE(backColour(ui.seg6), QColor(192, 255, 192));
+        QCOMPARE(backColour(findControl<QLineEdit>(w, "txtTelefono")), QColor(255, 0, 0));
+        QCOMPARE(backColour(findControl<QLineEdit>(w, "seg4")), QColor(192, 64, 0));
+        QCOMPARE(backColour(findControl<QLineEdit>(w, "seg6")), QColor(192, 255, 192));
 
         // Only the first cascade timer runs, and nothing is recoloured before its tick.
-        QVERIFY(ui.Timer2->isActive());
+        QVERIFY(findControl<QTimer>(w, "Timer2")->isActive());
         for (int i = 1; i < 10; ++i)
-            QVERIFY(!ui.rows[i].cascade->isActive());
+            QVERIFY(!rows[i].cascade->isActive());
         QVERIFY(log.entries.isEmpty());
 
         w->show();
         QTRY_COMPARE_WITH_TIMEOUT(log.entries.size(), 10, 5000);
         for (int i = 0; i < 10; ++i) {
             QCOMPARE(log.entries[i].slot, i + 1);
-            QCOMPARE(backColour(ui.rows[i].text), toolTipColour());
-            QVERIFY(!ui.rows[i].cascade->isActive());
+            QCOMPARE(backColour(rows[i].text), toolTipColour());
+            QVERIFY(!rows[i].cascade->isActive());
             if (i > 0) {
                 // A timer of 50 ms, coarse to 5%, started by the previous tick.
                 const qint64 gap = log.entries[i].ms - log.entries[i - 1].ms;
@@ -368,7 +361,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(log.entries.size(), 10);
         QList<QColor> afterwards;
-        for (const SlotControls& s : ui.rows)
+        for (const SlotRow& s : rows)
             afterwards << backColour(s.date) << backColour(s.days);
         QCOMPARE(afterwards, statusColours);
     }
@@ -377,21 +370,27 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
+        QTimer* Timer2 = findControl<QTimer>(w, "Timer2");
+        QLineEdit* R2 = findControl<QLineEdit>(w, "R2");
+        QTimer* Timer3 = findControl<QTimer>(w, "Timer3");
+        QTimer* Timer4 = findControl<QTimer>(w, "Timer4");
+        const std::array<SlotRow, 10> rows = slotRows(w);
         // Ticks given by hand, before the event loop runs any of its own.
-        tick(ui.Timer2);
-        QCOMPARE(backColour(ui.R1), toolTipColour());
-        QCOMPARE(backColour(ui.R2), QColor(0, 0, 64));
-        QVERIFY(!ui.Timer2->isActive());
-        QVERIFY(ui.Timer3->isActive());
-        tick(ui.Timer3);
-        QCOMPARE(backColour(ui.R2), toolTipColour());
-        QCOMPARE(backColour(ui.R3), QColor(0, 0, 64));
-        QVERIFY(ui.Timer4->isActive());
-        for (QTimer* t : {ui.Timer4, ui.Timer5, ui.Timer6, ui.Timer7, ui.Timer8, ui.Timer9,
-                          ui.Timer10, ui.Timer11})
+        tick(Timer2);
+        QCOMPARE(backColour(findControl<QLineEdit>(w, "R1")), toolTipColour());
+        QCOMPARE(backColour(R2), QColor(0, 0, 64));
+        QVERIFY(!Timer2->isActive());
+        QVERIFY(Timer3->isActive());
+        tick(Timer3);
+        QCOMPARE(backColour(R2), toolTipColour());
+        QCOMPARE(backColour(findControl<QLineEdit>(w, "R3")), QColor(0, 0, 64));
+        QVERIFY(Timer4->isActive());
+        for (QTimer* t : {Timer4, findControl<QTimer>(w, "Timer5"),
+                          findControl<QTimer>(w, "Timer6"), findControl<QTimer>(w, "Timer7"),
+                          findControl<QTimer>(w, "Timer8"), findControl<QTimer>(w, "Timer9"),
+                          findControl<QTimer>(w, "Timer10"), findControl<QTimer>(w, "Timer11")})
             tick(t);
-        for (const SlotControls& s : ui.rows) {
+        for (const SlotRow& s : rows) {
             QCOMPARE(backColour(s.text), toolTipColour());
             QVERIFY(!s.cascade->isActive());
         }
@@ -401,23 +400,26 @@ private slots:
     {
         auto w = makeWindow();
         QVERIFY(w);
-        Ui::MainWindow& ui = w->ui;
+        MouseLabel* Image5 = findControl<MouseLabel>(w, "Image5");
+        QPushButton* Command2 = findControl<QPushButton>(w, "Command2");
+        MouseLabel* Label1 = findControl<MouseLabel>(w, "Label1");
+        MouseLabel* Image1 = findControl<MouseLabel>(w, "Image1");
+        Line* Line2 = findControl<Line>(w, "Line2");
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QString family = ui.Label1->font().family();
-        QCOMPARE(ui.Label1->font().pointSizeF(), 9.75);
-        QCOMPARE(foreColour(ui.Label1), QColor(128, 0, 0));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QString family = Label1->font().family();
+        QCOMPARE(Label1->font().pointSizeF(), 9.75);
+        QCOMPARE(foreColour(Label1), QColor(128, 0, 0));
 
         const auto hover = [&] {
-            QTest::mouseMove(ui.Label1, centreOf(ui.Label1));
-            QTRY_COMPARE(ui.Label1->font().pointSizeF(), 12.0);
-            QCOMPARE(foreColour(ui.Label1), QColor(0, 255, 0));
-            QVERIFY(ui.Label1->font().bold());
-            QCOMPARE(ui.Label1->font().family(), family);
+            QTest::mouseMove(Label1, centreOf(Label1));
+            QTRY_COMPARE(Label1->font().pointSizeF(), 12.0);
+            QCOMPARE(foreColour(Label1), QColor(0, 255, 0));
+            QVERIFY(Label1->font().bold());
+            QCOMPARE(Label1->font().family(), family);
         };
         const auto isReset = [&] {
-            return ui.Label1->font().pointSizeF() == 10.0 &&
-                   foreColour(ui.Label1) == QColor(128, 0, 0);
+            return Label1->font().pointSizeF() == 10.0 && foreColour(Label1) == QColor(128, 0, 0);
         };
 
         // Off the label onto the background picture: still large and green.
@@ -425,39 +427,40 @@ private slots:
         QPoint background;
         for (int y = w->height() - 1; y > 0 && background.isNull(); --y) {
             for (int x = 1; x < w->width() && background.isNull(); x += 7) {
-                if (w->childAt(x, y) == ui.Image1)
+                if (w->childAt(x, y) == Image1)
                     background = QPoint(x, y);
             }
         }
         QVERIFY(!background.isNull());
-        QTest::mouseMove(w.get(), background);
+        QTest::mouseMove(w, background);
         QTest::qWait(50);
-        QCOMPARE(ui.Label1->font().pointSizeF(), 12.0);
-        QCOMPARE(foreColour(ui.Label1), QColor(0, 255, 0));
+        QCOMPARE(Label1->font().pointSizeF(), 12.0);
+        QCOMPARE(foreColour(Label1), QColor(0, 255, 0));
 
-        QTest::mouseMove(ui.Image5, centreOf(ui.Image5));
+        QTest::mouseMove(Image5, centreOf(Image5));
         QTRY_VERIFY(isReset());
 
         hover();
-        QTest::mouseMove(ui.Command2, centreOf(ui.Command2));
+        QTest::mouseMove(Command2, centreOf(Command2));
         QTRY_VERIFY(isReset());
 
         hover();
-        const QPoint onImage1 = ui.Image1->mapFrom(w.get(), background);
-        QTest::mousePress(ui.Image1, Qt::LeftButton, {}, onImage1);
-        QCOMPARE(ui.Label1->font().pointSizeF(), 12.0); // the release does it, not the press
-        QTest::mouseRelease(ui.Image1, Qt::LeftButton, {}, onImage1);
+        const QPoint onImage1 = Image1->mapFrom(w, background);
+        QTest::mousePress(Image1, Qt::LeftButton, {}, onImage1);
+        QCOMPARE(Label1->font().pointSizeF(),
+                 12.0); // the release does it, not the press
+        QTest::mouseRelease(Image1, Qt::LeftButton, {}, onImage1);
         QTRY_VERIFY(isReset());
 
         // The bar shows while the button is held down on the label.
-        QVERIFY(ui.Line2->isHidden());
-        QCOMPARE(ui.Line2->x2(), 10800);
-        QTest::mousePress(ui.Label1, Qt::LeftButton, {}, centreOf(ui.Label1));
-        QVERIFY(ui.Line2->isVisible());
-        QCOMPARE(ui.Line2->x2(), 8280);
-        QTest::mouseRelease(ui.Label1, Qt::LeftButton, {}, centreOf(ui.Label1));
-        QVERIFY(ui.Line2->isHidden());
-        QCOMPARE(ui.Line2->x2(), 10800);
+        QVERIFY(Line2->isHidden());
+        QCOMPARE(Line2->x2(), 10800);
+        QTest::mousePress(Label1, Qt::LeftButton, {}, centreOf(Label1));
+        QVERIFY(Line2->isVisible());
+        QCOMPARE(Line2->x2(), 8280);
+        QTest::mouseRelease(Label1, Qt::LeftButton, {}, centreOf(Label1));
+        QVERIFY(Line2->isHidden());
+        QCOMPARE(Line2->x2(), 10800);
     }
 };
 

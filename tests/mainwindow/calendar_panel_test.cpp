@@ -18,16 +18,20 @@ const QString kTextPresent = "Attenzione! Nella casella Scadenze: è presente de
                              "Accertarsi del contenuto e\r\n"
                              "nel caso eliminarlo con con l'apposito pulsante X";
 
-bool panelShown(Ui::MainWindow& ui)
+bool panelShown(const QWidget& w)
 {
-    return ui.Calendar1->isVisible() && ui.cmdchiud->isVisible() && ui.cmdAdesso->isVisible() &&
-           ui.cmdInfoC->isVisible();
+    return findControl<QCalendarWidget>(&w, "Calendar1")->isVisible() &&
+           findControl<QPushButton>(&w, "cmdchiud")->isVisible() &&
+           findControl<QPushButton>(&w, "cmdAdesso")->isVisible() &&
+           findControl<QPushButton>(&w, "cmdInfoC")->isVisible();
 }
 
-bool panelHidden(Ui::MainWindow& ui)
+bool panelHidden(const QWidget& w)
 {
-    return ui.Calendar1->isHidden() && ui.cmdchiud->isHidden() && ui.cmdAdesso->isHidden() &&
-           ui.cmdInfoC->isHidden();
+    return findControl<QCalendarWidget>(&w, "Calendar1")->isHidden() &&
+           findControl<QPushButton>(&w, "cmdchiud")->isHidden() &&
+           findControl<QPushButton>(&w, "cmdAdesso")->isHidden() &&
+           findControl<QPushButton>(&w, "cmdInfoC")->isHidden();
 }
 
 } // namespace
@@ -41,42 +45,42 @@ private slots:
     void dateKeysGiveDigitsAndSlashes()
     {
         EditingWindow e(cardWith({}));
-        e.ui().txtTelefono->setFocus();
-        QTest::keyClicks(e.ui().txtTelefono, "11.06.04");
-        QCOMPARE(e.ui().txtTelefono->text(), QString("11/06/04"));
+        e.find<QLineEdit>("txtTelefono")->setFocus();
+        QTest::keyClicks(e.find<QLineEdit>("txtTelefono"), "11.06.04");
+        QCOMPARE(e.find<QLineEdit>("txtTelefono")->text(), QString("11/06/04"));
         // A ninth key finds the box full, whatever it is.
-        QTest::keyClicks(e.ui().txtTelefono, "-");
-        QCOMPARE(e.ui().txtTelefono->text(), QString("11/06/04"));
+        QTest::keyClicks(e.find<QLineEdit>("txtTelefono"), "-");
+        QCOMPARE(e.find<QLineEdit>("txtTelefono")->text(), QString("11/06/04"));
 
-        e.ui().D1->setFocus();
-        QTest::keyClicks(e.ui().D1, "1a");
-        QCOMPARE(e.ui().D1->text(), QString("1/"));
-        QTest::keyClick(e.ui().D1, Qt::Key_Backspace);
-        QTest::keyClicks(e.ui().D1, " 3");
-        QCOMPARE(e.ui().D1->text(), QString("1/3"));
+        e.find<QLineEdit>("D1")->setFocus();
+        QTest::keyClicks(e.find<QLineEdit>("D1"), "1a");
+        QCOMPARE(e.find<QLineEdit>("D1")->text(), QString("1/"));
+        QTest::keyClick(e.find<QLineEdit>("D1"), Qt::Key_Backspace);
+        QTest::keyClicks(e.find<QLineEdit>("D1"), " 3");
+        QCOMPARE(e.find<QLineEdit>("D1")->text(), QString("1/3"));
         // A selection is replaced by the slash, as by any typed character.
-        e.ui().D1->selectAll();
-        QTest::keyClicks(e.ui().D1, "x");
-        QCOMPARE(e.ui().D1->text(), QString("/"));
+        e.find<QLineEdit>("D1")->selectAll();
+        QTest::keyClicks(e.find<QLineEdit>("D1"), "x");
+        QCOMPARE(e.find<QLineEdit>("D1")->text(), QString("/"));
 
         // Control combinations do what they do in any box; a paste is filtered and cut to 8.
-        e.ui().D1->setText("01/02/05");
-        QTest::keyClick(e.ui().D1, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(e.ui().D1->selectedText(), QString("01/02/05"));
-        QTest::keyClick(e.ui().D1, Qt::Key_C, Qt::ControlModifier);
+        e.find<QLineEdit>("D1")->setText("01/02/05");
+        QTest::keyClick(e.find<QLineEdit>("D1"), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(e.find<QLineEdit>("D1")->selectedText(), QString("01/02/05"));
+        QTest::keyClick(e.find<QLineEdit>("D1"), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QString("01/02/05"));
         QApplication::clipboard()->setText("3.4.2005 x");
-        QTest::keyClick(e.ui().D1, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(e.ui().D1->text(), QString("3/4/2005"));
-        QTest::keyClick(e.ui().D1, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(e.ui().D1->text(), QString("01/02/05"));
+        QTest::keyClick(e.find<QLineEdit>("D1"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.find<QLineEdit>("D1")->text(), QString("3/4/2005"));
+        QTest::keyClick(e.find<QLineEdit>("D1"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.find<QLineEdit>("D1")->text(), QString("01/02/05"));
         QVERIFY(e.platform.messages.empty());
     }
 
     void everyPasteGoesThroughTheDateFilter()
     {
         EditingWindow e(cardWith({}));
-        QLineEdit* box = e.ui().D2;
+        QLineEdit* box = e.find<QLineEdit>("D2");
         QApplication::clipboard()->setText("3.4.2005 x");
         const auto filtered = [&] {
             const QString text = box->text();
@@ -114,7 +118,7 @@ private slots:
     {
         EditingWindow e(cardWith({}));
         QVERIFY(e.activated);
-        QLineEdit* box = e.ui().txtNome;
+        QLineEdit* box = e.find<QLineEdit>("txtNome");
         box->setFocus();
         QTest::keyClicks(box, "1/6/04");
         QTest::keyClick(box, Qt::Key_Tab);
@@ -126,7 +130,7 @@ private slots:
         // Every attempt, by key or by mouse, gets the message again.
         QTest::keyClick(box, Qt::Key_Tab);
         QTRY_COMPARE(QApplication::focusWidget(), box);
-        QTest::mouseClick(e.ui().R5, Qt::LeftButton);
+        QTest::mouseClick(e.find<QLineEdit>("R5"), Qt::LeftButton);
         QTRY_COMPARE(QApplication::focusWidget(), box);
         QCOMPARE(e.platform.messages.size(), size_t(3));
 
@@ -158,7 +162,7 @@ private slots:
     {
         EditingWindow e(cardWith({{4, {"31/02/26", "", "1"}}}));
         QVERIFY(e.activated);
-        QLineEdit* box = e.ui().txtData2;
+        QLineEdit* box = e.find<QLineEdit>("txtData2");
         QCOMPARE(box->text(), QString("31/02/26"));
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Tab);
@@ -174,8 +178,8 @@ private slots:
         // Two partly filled date boxes: leaving one for the other must not bounce.
         EditingWindow e(cardWith({{3, {"1/2", "", "1"}}}));
         QVERIFY(e.activated);
-        QLineEdit* first = e.ui().txtNome;
-        QLineEdit* second = e.ui().txtCommenti;
+        QLineEdit* first = e.find<QLineEdit>("txtNome");
+        QLineEdit* second = e.find<QLineEdit>("txtCommenti");
         first->setFocus();
         QTest::keyClicks(first, "1/6");
         QTest::mouseClick(second, Qt::LeftButton);
@@ -205,76 +209,77 @@ private slots:
     void calendarCopyGoesOnlyIntoASlotWithoutText()
     {
         EditingWindow e(cardWith({{6, {"01/01/05", "", "1"}}}));
-        e.ui().R4->setText(" ");
+        e.find<QLineEdit>("R4")->setText(" ");
         // Hidden panel: a click only places the caret.
-        QTest::mouseClick(e.ui().D5, Qt::LeftButton);
-        QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
-        QVERIFY(panelHidden(e.ui()));
+        QTest::mouseClick(e.find<QLineEdit>("D5"), Qt::LeftButton);
+        QCOMPARE(e.find<QLineEdit>("D5")->text(), QString("01/01/05"));
+        QVERIFY(panelHidden(e.w()));
 
-        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
-        QVERIFY(panelShown(e.ui()));
-        QCOMPARE(e.ui().Calendar1->selectedDate(), QDate(2005, 3, 10));
-        e.ui().Calendar1->setSelectedDate(QDate(2005, 4, 21));
+        QTest::mouseClick(e.find<QPushButton>("cmdCal"), Qt::LeftButton);
+        QVERIFY(panelShown(e.w()));
+        QCOMPARE(e.find<QCalendarWidget>("Calendar1")->selectedDate(), QDate(2005, 3, 10));
+        e.find<QCalendarWidget>("Calendar1")->setSelectedDate(QDate(2005, 4, 21));
 
         // Slot 4's text is one blank: refused, nothing changes, the panel stays.
-        QTest::mouseClick(e.ui().txtData2, Qt::LeftButton);
+        QTest::mouseClick(e.find<QLineEdit>("txtData2"), Qt::LeftButton);
         QCOMPARE(e.platform.messageTexts(), QStringList{kTextPresent});
-        QCOMPARE(e.ui().txtData2->text(), QString());
-        QVERIFY(panelShown(e.ui()));
+        QCOMPARE(e.find<QLineEdit>("txtData2")->text(), QString());
+        QVERIFY(panelShown(e.w()));
 
         // Slot 5 is empty: the day is copied and the panel closes.
-        QTest::mouseClick(e.ui().txtData1, Qt::LeftButton);
-        QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
-        QVERIFY(panelHidden(e.ui()));
+        QTest::mouseClick(e.find<QLineEdit>("txtData1"), Qt::LeftButton);
+        QCOMPARE(e.find<QLineEdit>("txtData1")->text(), QString("21/04/05"));
+        QVERIFY(panelHidden(e.w()));
         // The second click of a double click finds the panel closed.
-        QTest::mouseDClick(e.ui().txtData1, Qt::LeftButton);
-        QCOMPARE(e.ui().txtData1->text(), QString("21/04/05"));
+        QTest::mouseDClick(e.find<QLineEdit>("txtData1"), Qt::LeftButton);
+        QCOMPARE(e.find<QLineEdit>("txtData1")->text(), QString("21/04/05"));
         QCOMPARE(e.platform.messages.size(), size_t(1));
-        QCOMPARE(e.ui().D5->text(), QString("01/01/05"));
+        QCOMPARE(e.find<QLineEdit>("D5")->text(), QString("01/01/05"));
     }
 
     void enterInTheCalendarActsAsAClickOnTheLastDateBox()
     {
         EditingWindow e(cardWith({}));
         QVERIFY(e.activated);
-        e.ui().R4->setText("Bollo > ");
-        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
-        QWidget* view = e.ui().Calendar1->focusProxy();
+        e.find<QLineEdit>("R4")->setText("Bollo > ");
+        QTest::mouseClick(e.find<QPushButton>("cmdCal"), Qt::LeftButton);
+        QWidget* view = e.find<QCalendarWidget>("Calendar1")->focusProxy();
         QVERIFY(view);
         // No date box had the focus yet: nothing to put the day in.
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Return);
-        QVERIFY(panelShown(e.ui()));
+        QVERIFY(panelShown(e.w()));
 
         // Slot 4 holds text: the click's warning, and the panel stays.
-        e.ui().txtData2->setFocus();
+        e.find<QLineEdit>("txtData2")->setFocus();
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Right);
         QTest::keyClick(view, Qt::Key_Enter);
         QCOMPARE(e.platform.messageTexts(), QStringList{kTextPresent});
-        QCOMPARE(e.ui().txtData2->text(), QString());
-        QVERIFY(panelShown(e.ui()));
+        QCOMPARE(e.find<QLineEdit>("txtData2")->text(), QString());
+        QVERIFY(panelShown(e.w()));
 
-        e.ui().txtData1->setFocus();
+        e.find<QLineEdit>("txtData1")->setFocus();
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(e.ui().txtData1->text(), QString("11/03/05"));
-        QVERIFY(panelHidden(e.ui()));
-        QCOMPARE(QApplication::focusWidget(), e.ui().txtData1);
+        QCOMPARE(e.find<QLineEdit>("txtData1")->text(), QString("11/03/05"));
+        QVERIFY(panelHidden(e.w()));
+        QCOMPARE(QApplication::focusWidget(), e.find<QLineEdit>("txtData1"));
 
         // Alt+F4 is the window's.
-        e.ui().D3->setFocus();
-        QTest::keyClick(e.ui().D3, Qt::Key_F4, Qt::AltModifier);
-        QVERIFY(panelHidden(e.ui()));
+        e.find<QLineEdit>("D3")->setFocus();
+        QTest::keyClick(e.find<QLineEdit>("D3"), Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(panelHidden(e.w()));
 
         // F4 or Alt+Down in a date box: the calendar opens on today with the keyboard in it,
         // whatever date boxes a Tab to the calendar button would pass.
         const std::pair<QLineEdit*, QKeyCombination> opening[] = {
-            {e.ui().D5, Qt::Key_F4}, {e.ui().D4, Qt::AltModifier | Qt::Key_Down}};
+            {e.find<QLineEdit>("D5"), Qt::Key_F4},
+            {e.find<QLineEdit>("D4"), Qt::AltModifier | Qt::Key_Down}};
         for (const auto& [box, key] : opening) {
             box->setFocus();
             QTest::keyClick(box, key.key(), key.keyboardModifiers());
-            QVERIFY(panelShown(e.ui()));
+            QVERIFY(panelShown(e.w()));
             QCOMPARE(QApplication::focusWidget(), view);
             QTest::keyClick(view, Qt::Key_Right);
             QTest::keyClick(view, Qt::Key_Return);
@@ -286,24 +291,24 @@ private slots:
     void nowAndCalendarButtonBringTheSelectionBackToToday()
     {
         EditingWindow e(cardWith({}));
-        QCalendarWidget* calendar = e.ui().Calendar1;
-        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QCalendarWidget* calendar = e.find<QCalendarWidget>("Calendar1");
+        QTest::mouseClick(e.find<QPushButton>("cmdCal"), Qt::LeftButton);
         calendar->setSelectedDate(QDate(2005, 7, 15));
         calendar->setCurrentPage(2005, 8);
-        QTest::mouseClick(e.ui().cmdAdesso, Qt::LeftButton);
+        QTest::mouseClick(e.find<QPushButton>("cmdAdesso"), Qt::LeftButton);
         QCOMPARE(calendar->selectedDate(), QDate(2005, 3, 10));
         QCOMPARE(calendar->monthShown(), 3);
-        QVERIFY(panelShown(e.ui()));
+        QVERIFY(panelShown(e.w()));
 
         calendar->setSelectedDate(QDate(2004, 12, 1));
-        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QTest::mouseClick(e.find<QPushButton>("cmdCal"), Qt::LeftButton);
         QCOMPARE(calendar->selectedDate(), QDate(2005, 3, 10));
         QCOMPARE(calendar->yearShown(), 2005);
-        QVERIFY(panelShown(e.ui()));
+        QVERIFY(panelShown(e.w()));
 
-        QTest::mouseClick(e.ui().cmdchiud, Qt::LeftButton);
-        QVERIFY(panelHidden(e.ui()));
-        for (const SlotControls& s : e.ui().rows)
+        QTest::mouseClick(e.find<QPushButton>("cmdchiud"), Qt::LeftButton);
+        QVERIFY(panelHidden(e.w()));
+        for (const SlotRow& s : e.rows())
             QCOMPARE(s.date->text(), QString());
         QVERIFY(e.platform.messages.empty());
     }
@@ -311,13 +316,13 @@ private slots:
     void helpStartsTheSpokenHelpThenShowsItsMessage()
     {
         EditingWindow e(cardWith({}));
-        QTest::mouseClick(e.ui().cmdCal, Qt::LeftButton);
+        QTest::mouseClick(e.find<QPushButton>("cmdCal"), Qt::LeftButton);
         QStringList playedAtMessage;
         e.platform.onMessage = [&](const FakePlatform::Message&) {
             playedAtMessage = e.platform.played;
         };
-        QTest::mouseClick(e.ui().cmdInfoC, Qt::LeftButton);
-        const QStringList wave{e.program.path() + "/calend.wav"};
+        QTest::mouseClick(e.find<QPushButton>("cmdInfoC"), Qt::LeftButton);
+        const QStringList wave{e.folders.programFile("calend.wav")};
         QCOMPARE(playedAtMessage, wave);
         QCOMPARE(e.platform.played, wave);
         QCOMPARE(e.platform.messageTexts(),
@@ -326,14 +331,14 @@ private slots:
                              "Oppure inserire manualmente la Data\r\n"
                              "MA,esclusivamente nel formato breve,ad es. 02/08/04"});
         QCOMPARE(e.platform.messages[0].icon, Platform::Icon::None);
-        QVERIFY(panelShown(e.ui()));
+        QVERIFY(panelShown(e.w()));
     }
 
     void legendSquaresSayWhatTheirColourMeans()
     {
         EditingWindow e(cardWith({}));
-        QTest::mouseClick(e.ui().Text2, Qt::LeftButton);
-        QTest::mouseClick(e.ui().Text3, Qt::LeftButton);
+        QTest::mouseClick(e.find<QLineEdit>("Text2"), Qt::LeftButton);
+        QTest::mouseClick(e.find<QLineEdit>("Text3"), Qt::LeftButton);
         QCOMPARE(e.platform.messageTexts(),
                  QStringList({"Questo colore indica:\r\nSCADENZA SCADUTA!",
                               "Questo colore indica:\r\nSCADENZA TRA' BREVE!"}));

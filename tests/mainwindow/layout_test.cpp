@@ -2,9 +2,9 @@
 
 #include "alarm/alarm_notice_layout.h"
 #include "core/slot_table.h"
-#include "info/info_window.h"
 #include "mainwindow/main_window_layout.h"
 #include "mainwindow/nothing_due_window.h"
+#include "started_window.h"
 #include "types/types_window_layout.h"
 #include "widgets/file_list.h"
 #include "widgets/limited_text_edit.h"
@@ -25,6 +25,14 @@
 #include <QTimer>
 
 namespace {
+
+// The main window's controls as its layout creates them, before any behaviour; the test
+// reaches them by name, as every other test does.
+void layOutMainWindow(QWidget& w)
+{
+    Ui::MainWindow ui;
+    ui.setupUi(&w);
+}
 
 template <class T> bool is(QObject* o)
 {
@@ -55,8 +63,7 @@ private slots:
     void everyMainWindowControlExistsWithItsKind()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
+        layOutMainWindow(w);
         QCOMPARE(w.objectName(), QString("frmTelefono"));
         QCOMPARE(w.windowTitle(), QString("Tempestina10"));
         QCOMPARE(w.size(), QSize(780, 546));
@@ -133,23 +140,23 @@ private slots:
                        {"Image3", is<MouseLabel>},
                        {"txtUltima", is<QLineEdit>},
                        {"textPrint", is<QLineEdit>}});
-        QCOMPARE(ui.Label1->text(), QString("Info"));
-        QCOMPARE(ui.Label7->text(), QString("Segnalazioni anticipate  di giorni :"));
-        QCOMPARE(ui.labelPerProva->text(),
+        QCOMPARE(findControl<MouseLabel>(&w, "Label1")->text(), QString("Info"));
+        QCOMPARE(findControl<MouseLabel>(&w, "Label7")->text(),
+                 QString("Segnalazioni anticipate  di giorni :"));
+        QCOMPARE(findControl<MouseLabel>(&w, "labelPerProva")->text(),
                  QString("Selezionare il nome del file wav  personalizzato:"));
-        QCOMPARE(ui.ann->text(), QString(" Annulla"));
-        QCOMPARE(ui.lblAttivo->text(), QString(" Allarme ATTIVO!"));
-        QCOMPARE(ui.Label12->text(), QString("Avvisami trà minuti:"));
-        QCOMPARE(ui.Label14->text(), QString("ore"));
-        QCOMPARE(ui.cboMin->currentText(), QString("1"));
-        QCOMPARE(ui.ProgressBar1->maximum(), 500);
+        QCOMPARE(findControl<MouseLabel>(&w, "ann")->text(), QString(" Annulla"));
+        QCOMPARE(findControl<MouseLabel>(&w, "lblAttivo")->text(), QString(" Allarme ATTIVO!"));
+        QCOMPARE(findControl<MouseLabel>(&w, "Label12")->text(), QString("Avvisami trà minuti:"));
+        QCOMPARE(findControl<MouseLabel>(&w, "Label14")->text(), QString("ore"));
+        QCOMPARE(findControl<QComboBox>(&w, "cboMin")->currentText(), QString("1"));
+        QCOMPARE(findControl<QProgressBar>(&w, "ProgressBar1")->maximum(), 500);
     }
 
     void panelsStartHiddenAndTheOkChainDisabled()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
+        layOutMainWindow(w);
         w.show();
         const QStringList hidden = {
             "Calendar1",  "cmdchiud", "cmdAdesso",     "cmdInfoC",     "Shape7",    "Label11",
@@ -163,19 +170,18 @@ private slots:
             QVERIFY2(w.findChild<QWidget*>(name)->isVisible(), name);
         for (const char* name : {"cboMin", "cmdMinimiz", "prova"})
             QVERIFY2(!w.findChild<QWidget*>(name)->isEnabled(), name);
-        QVERIFY(ui.Command5->isEnabled());
-        QVERIFY(ui.txtUltima->text().isEmpty());
+        QVERIFY(findControl<QPushButton>(&w, "Command5")->isEnabled());
+        QVERIFY(findControl<QLineEdit>(&w, "txtUltima")->text().isEmpty());
     }
 
     void limitsTextsAndColoursOfTheSlotBoxes()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
+        layOutMainWindow(w);
         const QColor groups[10] = {{0, 0, 64},  {0, 0, 64},  {0, 0, 64},  {0, 0, 128}, {0, 0, 128},
                                    {0, 0, 128}, {0, 0, 192}, {0, 0, 192}, {0, 0, 255}, {0, 0, 255}};
         for (int i = 0; i < 10; ++i) {
-            const SlotControls& s = ui.rows[i];
+            const SlotRow s = slotRow(&w, i + 1);
             QCOMPARE(s.date->maxLength(), 8);
             QCOMPARE(s.text->maxLength(), 95);
             QCOMPARE(s.days->maxLength(), 2);
@@ -189,62 +195,61 @@ private slots:
             QCOMPARE(s.text->toolTip(), QString("Inserire scadenza Max 96 caratteri"));
             QCOMPARE(s.days->toolTip(), QString("Max 99"));
         }
-        QCOMPARE(ui.TestoAl->maxLength(), 100);
-        QCOMPARE(backColour(ui.Text3), QColor(192, 64, 0));
-        QCOMPARE(backColour(ui.Text2), QColor(192, 255, 192));
-        QCOMPARE(foreColour(ui.Label1), QColor(128, 0, 0));
-        QCOMPARE(ui.Label1->font().pointSizeF(), 9.75);
+        QCOMPARE(findControl<LimitedTextEdit>(&w, "TestoAl")->maxLength(), 100);
+        QCOMPARE(backColour(findControl<QLineEdit>(&w, "Text3")), QColor(192, 64, 0));
+        QCOMPARE(backColour(findControl<QLineEdit>(&w, "Text2")), QColor(192, 255, 192));
+        QCOMPARE(foreColour(findControl<MouseLabel>(&w, "Label1")), QColor(128, 0, 0));
+        QCOMPARE(findControl<MouseLabel>(&w, "Label1")->font().pointSizeF(), 9.75);
     }
 
     void onlyTheFlickerTimerRunsAtCreation()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
-        QVERIFY(ui.Timer1->isActive());
-        QCOMPARE(ui.Timer1->interval(), 50);
-        for (const SlotControls& s : ui.rows) {
+        layOutMainWindow(w);
+        QVERIFY(findControl<QTimer>(&w, "Timer1")->isActive());
+        QCOMPARE(findControl<QTimer>(&w, "Timer1")->interval(), 50);
+        for (const SlotRow& s : slotRows(&w)) {
             QVERIFY(!s.cascade->isActive());
             QCOMPARE(s.cascade->interval(), 50);
         }
-        QVERIFY(!ui.tmrAll->isActive());
-        QCOMPARE(ui.tmrAll->interval(), 1000);
+        QVERIFY(!findControl<QTimer>(&w, "tmrAll")->isActive());
+        QCOMPARE(findControl<QTimer>(&w, "tmrAll")->interval(), 1000);
     }
 
     void calendarLeavesClearDateAndDaysColumnsFree()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
-        const QRect calendar = ui.Calendar1->geometry();
+        layOutMainWindow(w);
+        const QRect calendar = findControl<QCalendarWidget>(&w, "Calendar1")->geometry();
         QCOMPARE(calendar, twipsRect(1920, 2040, 9015, 6015));
-        for (const SlotControls& s : ui.rows) {
+        for (const SlotRow& s : slotRows(&w)) {
             for (QWidget* free : {static_cast<QWidget*>(s.clear), static_cast<QWidget*>(s.date),
                                   static_cast<QWidget*>(s.days)})
                 QVERIFY2(!calendar.intersects(free->geometry()), qPrintable(free->objectName()));
             QVERIFY(calendar.contains(s.type->geometry()));
         }
         // The panel's buttons are drawn over the calendar.
-        QVERIFY(w.children().indexOf(ui.cmdchiud) > w.children().indexOf(ui.Calendar1));
+        QVERIFY(w.children().indexOf(findControl<QPushButton>(&w, "cmdchiud")) >
+                w.children().indexOf(findControl<QCalendarWidget>(&w, "Calendar1")));
     }
 
     void tabOrderRunsRowByRowThenTheClearButtons()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
-        QWidget* current = ui.rows[0].date;
+        layOutMainWindow(w);
+        const std::array<SlotRow, 10> rows = slotRows(&w);
+        QWidget* current = rows[0].date;
         for (int i = 0; i < 10; ++i) {
             for (QWidget* expected :
-                 {static_cast<QWidget*>(ui.rows[i].date), static_cast<QWidget*>(ui.rows[i].type),
-                  static_cast<QWidget*>(ui.rows[i].text), static_cast<QWidget*>(ui.rows[i].days)}) {
+                 {static_cast<QWidget*>(rows[i].date), static_cast<QWidget*>(rows[i].type),
+                  static_cast<QWidget*>(rows[i].text), static_cast<QWidget*>(rows[i].days)}) {
                 QCOMPARE(current, expected);
                 current = current->nextInFocusChain();
                 while (current->focusProxy() || !(current->focusPolicy() & Qt::TabFocus))
                     current = current->nextInFocusChain();
             }
         }
-        QCOMPARE(current, static_cast<QWidget*>(ui.C1));
+        QCOMPARE(current, static_cast<QWidget*>(findControl<QPushButton>(&w, "C1")));
     }
 
     void auxiliaryWindowsAsCreated()
@@ -252,19 +257,11 @@ private slots:
         NothingDueWindow form1;
         QCOMPARE(form1.size(), QSize(353, 73));
         QVERIFY(form1.windowFlags() & Qt::FramelessWindowHint);
-        QCOMPARE(form1.ui.Label1->text(), QString("Non ci sono scadenze immediate!"));
-        QCOMPARE(form1.ui.Command1->text(), QString("Chiudi"));
-        QCOMPARE(form1.ui.Command2->text(), QString("Apri per inserire nuova scadenza"));
-
-        QWidget host;
-        InfoWindow form2(&host);
-        QCOMPARE(form2.windowTitle(), QString("Tempestina10 - Info"));
-        form2.show();
-        QVERIFY(form2.ui.Image2->isVisible());
-        QVERIFY(!form2.ui.Image3->isVisible());
-        QVERIFY(form2.ui.Text1->toPlainText().contains("TEMPESTINA10"));
-        QVERIFY(form2.ui.Text1->toPlainText().contains("ARCHIVIO.DAT"));
-        QVERIFY(form2.ui.Text1->toPlainText().count('\n') > 100);
+        QCOMPARE(findControl<MouseLabel>(&form1, "Label1")->text(),
+                 QString("Non ci sono scadenze immediate!"));
+        QCOMPARE(findControl<QPushButton>(&form1, "Command1")->text(), QString("Chiudi"));
+        QCOMPARE(findControl<QPushButton>(&form1, "Command2")->text(),
+                 QString("Apri per inserire nuova scadenza"));
 
         QDialog lista;
         Ui::TypesWindow listaUi;
@@ -286,9 +283,8 @@ private slots:
     void alarmTextHoldsOneHundredCharactersWhateverIsTypedOrPasted()
     {
         QWidget w;
-        Ui::MainWindow ui;
-        ui.setupUi(&w);
-        LimitedTextEdit* text = ui.TestoAl;
+        layOutMainWindow(w);
+        LimitedTextEdit* text = findControl<LimitedTextEdit>(&w, "TestoAl");
         QVERIFY(text->tabChangesFocus());
         text->setPlainText(QString(99, 'a'));
         text->moveCursor(QTextCursor::End);

@@ -1,11 +1,9 @@
 // The main window from start to exit: the start-up notices in their order, Form1, the save
 // of card 1 at exit, and what happens when the archive fails.
 
-#include "card_builder.h"
-#include "fake_platform.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/nothing_due_window.h"
 #include "platform/display_server.h"
+#include "started_window.h"
 #include "widgets/look.h"
 #include "widgets/window_state.h"
 
@@ -13,7 +11,6 @@
 #include <QAccessible>
 #include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
@@ -22,63 +19,34 @@
 class LifecycleTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_work;    // the working folder: Archivio.DAT
-    QTemporaryDir m_program; // the program folder: lista.txt
-    QString m_previousFolder;
+    TestFolders m_folders; // Archivio.DAT in the working folder, lista.txt in the program's
 
-    QString archive() const { return QDir(m_work.path()).filePath("Archivio.DAT"); }
+    QString archive() const { return m_folders.archive(); }
 
     static void answerForm1(FakePlatform& platform, int choice)
     {
         platform.onModal = [choice](QDialog* d) {
             auto* form = qobject_cast<NothingDueWindow*>(d);
             QVERIFY(form);
-            QTest::mouseClick(choice == NothingDueWindow::Quit ? form->ui.Command1
-                                                               : form->ui.Command2,
+            QTest::mouseClick(findControl<QPushButton>(
+                                  form, choice == NothingDueWindow::Quit ? "Command1" : "Command2"),
                               Qt::LeftButton);
         };
     }
 
-    struct Started {
-        FakePlatform platform;
-        std::unique_ptr<MainWindow> window;
-        bool ok = false;
-        Startup::Stop stop = Startup::Stop::None;
-    };
-
-    // The program's two calls: the start, then the main window made from the started card.
-    static void start(Started& s, std::unique_ptr<CardFile> file = std::make_unique<CardFile>())
-    {
-        Startup startup = startUp(s.platform, std::move(file));
-        s.ok = startup.started.has_value();
-        s.stop = startup.stop;
-        if (s.ok)
-            s.window = std::make_unique<MainWindow>(s.platform, std::move(*startup.started));
-    }
-
-    std::unique_ptr<Started> startWith(const DeadlineCard& card, QDate today)
+    std::unique_ptr<StartedWindow> startWith(const DeadlineCard& card, QDate today)
     {
         writeBytes(archive(), recordBytes(card));
         return startHere(today);
     }
 
     // A start on whatever the working folder holds.
-    std::unique_ptr<Started> startHere(QDate today = QDate(2005, 3, 10))
+    std::unique_ptr<StartedWindow> startHere(QDate today = QDate(2005, 3, 10))
     {
-        auto s = std::make_unique<Started>();
+        auto s = std::make_unique<StartedWindow>(m_folders);
         s->platform.todayDate = today;
-        s->platform.folder = m_program.path();
-        start(*s);
+        s->start();
         return s;
-    }
-
-    static QWidget* visibleForm2()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->objectName() == "Form2" && top->isVisible())
-                return top;
-        }
-        return nullptr;
     }
 
     // An archive error says one thing: a single warning holding every part, before any notice
@@ -115,12 +83,9 @@ class LifecycleTest : public QObject {
 private slots:
     void init()
     {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_work.path());
         QFile::remove(archive());
-        QFile::remove(QDir(m_program.path()).filePath("lista.txt"));
+        QFile::remove(m_folders.programFile("lista.txt"));
     }
-    void cleanup() { QDir::setCurrent(m_previousFolder); }
 
     void oddCardsAreJudgedAsTheirBoxesShowThem_data()
     {
@@ -177,15 +142,15 @@ private slots:
         }
         writeBytes(archive(), record);
         auto s = startHere(QDate(2005, 3, 10));
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         QCOMPARE(s->platform.messageTexts(), messages);
         QStringList shown, colouredNow;
-        for (const SlotControls& row : s->window->ui.rows) {
+        for (const SlotRow& row : s->rows()) {
             shown << row.days->text();
             if (backColour(row.days) != Ui::kDaysBack)
                 colouredNow << row.days->objectName();
         }
-        for (const SlotControls& row : s->window->ui.rows) {
+        for (const SlotRow& row : s->rows()) {
             if (backColour(row.date) != toolTipColour())
                 colouredNow << row.date->objectName();
         }
@@ -202,7 +167,7 @@ private slots:
                                      {3, {"07/03/05", "Gas", "1"}},
                                      {4, {"06/03/05", "Acqua", "1"}}}),
                            QDate(2005, 3, 10));
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         QCOMPARE(s->platform.messageTexts(),
                  QStringList({"A breve hai qualche scadenza!", "Scadenza scaduta da 1 giorno!",
                               "Scadenza scaduta da 3 giorni!"}));
@@ -214,12 +179,12 @@ private slots:
         QCOMPARE(colourOf(*s->window, "seg3"), QColor(192, 255, 192));
         QCOMPARE(colourOf(*s->window, "seg4"), QColor(64, 0, 0));
         QCOMPARE(colourOf(*s->window, "txtTelefono"), toolTipColour());
-        QCOMPARE(s->window->ui.Label5->text(), QString("10/03/05"));
+        QCOMPARE(s->find<MouseLabel>("Label5")->text(), QString("10/03/05"));
         // The colours in words, on the slots' date boxes; the tooltip stays for the rest.
         QVERIFY(descriptionOf(*s->window, "txtTelefono").startsWith("SCADENZA TRA' BREVE. "));
         QVERIFY(descriptionOf(*s->window, "txtNome").startsWith("SCADENZA SCADUTA. "));
         QVERIFY(descriptionOf(*s->window, "txtCommenti").startsWith("SCADENZA SCADUTA. "));
-        QCOMPARE(descriptionOf(*s->window, "txtData2"), s->window->ui.txtData2->toolTip());
+        QCOMPARE(descriptionOf(*s->window, "txtData2"), s->find<QLineEdit>("txtData2")->toolTip());
     }
 
     void expiredSlotsOfTwoAndThreeDaysAreToldAndColoured()
@@ -227,17 +192,17 @@ private slots:
         writeBytes(archive(),
                    recordBytes(cardWith({{5, {"08/03/05", "", "1"}}, {6, {"07/03/05", "", "1"}}})));
         auto s = startHere();
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         QCOMPARE(s->platform.messageTexts(),
                  QStringList({"Scadenza scaduta da 2 giorni!", "Scadenza scaduta da 3 giorni!"}));
-        QCOMPARE(backColour(s->window->ui.seg5), QColor(192, 255, 192));
-        QCOMPARE(backColour(s->window->ui.seg6), QColor(192, 255, 192));
+        QCOMPARE(backColour(s->find<QLineEdit>("seg5")), QColor(192, 255, 192));
+        QCOMPARE(backColour(s->find<QLineEdit>("seg6")), QColor(192, 255, 192));
     }
 
     void dueTodayWithNoAdvanceIsBothSoonAndTodayWithoutForm1()
     {
         auto s = startWith(cardWith({{3, {"10/03/05", "Tassa", "0"}}}), QDate(2005, 3, 10));
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         QCOMPARE(s->platform.messageTexts(),
                  QStringList({"A breve hai qualche scadenza!", "Oggi hai qualche scadenza!"}));
         QVERIFY(s->platform.modalWindows.isEmpty());
@@ -265,25 +230,25 @@ private slots:
                  QStringList({"A breve hai qualche scadenza!", "Scadenza scaduta da 1 giorno!"}));
         QCOMPARE(colourOf(*s->window, "seg2"), QColor(192, 64, 0));
         QCOMPARE(colourOf(*s->window, "seg1"), QColor(192, 255, 192));
-        QCOMPARE(s->window->ui.Label5->text(), QString("01/01/05"));
+        QCOMPARE(s->find<MouseLabel>("Label5")->text(), QString("01/01/05"));
     }
 
     void firstStartCreatesTheArchiveInTheWorkingFolderAndShowsAnEmptyCard()
     {
         auto s = startHere();
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         FakePlatform& platform = s->platform;
         MainWindow& w = *s->window;
         QVERIFY(platform.messages.empty());
         QCOMPARE(platform.modalWindows, QStringList{"Form1"});
         QVERIFY(QFileInfo::exists(archive()));
         QCOMPARE(QFileInfo(archive()).size(), 0);
-        QVERIFY(!QFileInfo::exists(QDir(m_program.path()).filePath("Archivio.DAT")));
-        for (const SlotControls& s : w.ui.rows) {
+        QVERIFY(!QFileInfo::exists(m_folders.programFile("Archivio.DAT")));
+        for (const SlotRow& s : slotRows(&w)) {
             QVERIFY(s.date->text().isEmpty() && s.text->text().isEmpty());
             QCOMPARE(s.days->text(), QString("1"));
         }
-        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(&w, "cmdEsci"), Qt::LeftButton);
         QCOMPARE(platform.quits, 1);
         const QByteArray bytes = readBytes(archive());
         QCOMPARE(bytes.size(), 3002);
@@ -296,11 +261,10 @@ private slots:
         // A days text that is not a number would be repaired to "1" by a save.
         const QByteArray before = recordBytes(cardWith({{2, {"01/01/99", "vecchia", "x"}}}));
         writeBytes(archive(), before);
-        Started s;
-        s.platform.folder = m_program.path();
+        StartedWindow s(m_folders);
         answerForm1(s.platform, NothingDueWindow::Quit);
-        start(s);
-        QVERIFY(!s.ok);
+        s.start();
+        QVERIFY(!s.window);
         QCOMPARE(s.stop, Startup::Stop::UserClosed);
         QCOMPARE(readBytes(archive()), before);
     }
@@ -310,15 +274,15 @@ private slots:
         for (const bool byClose : {false, true}) {
             const DeadlineCard card = cardWith({{7, {"", "vecchio", "1"}}});
             auto s = startWith(card, QDate(2005, 3, 10));
-            QVERIFY(s->ok);
+            QVERIFY(s->window);
             s->window->show();
-            QLineEdit* r7 = s->window->ui.R7;
+            QLineEdit* r7 = s->find<QLineEdit>("R7");
             r7->selectAll();
             QTest::keyClicks(r7, "Dentista alle 9");
             if (byClose)
                 QVERIFY(s->window->close());
             else
-                QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
+                QTest::mouseClick(s->find<QPushButton>("cmdEsci"), Qt::LeftButton);
             const DeadlineCard saved = cardOf(readBytes(archive()));
             QCOMPARE(QString::fromStdString(saved.fields[17 - 1]), QString("Dentista alle 9"));
             QCOMPARE(s->platform.quits, byClose ? 0 : 1);
@@ -333,14 +297,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(s->window.get()));
         s->platform.messages.clear();
         // The number repair refills a box emptied by typing, so empty them around it.
-        for (QLineEdit* days : {s->window->ui.seg4, s->window->ui.seg9}) {
+        for (QLineEdit* days : {s->find<QLineEdit>("seg4"), s->find<QLineEdit>("seg9")}) {
             const QSignalBlocker quiet(days);
             days->clear();
         }
-        QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(s->find<QPushButton>("cmdEsci"), Qt::LeftButton);
         QCOMPARE(s->platform.messageTexts(),
                  QStringList{"inserire una segnalazione pari a 0 o superiore!"});
-        QCOMPARE(QApplication::focusWidget(), s->window->ui.seg4);
+        QCOMPARE(QApplication::focusWidget(), s->find<QLineEdit>("seg4"));
         QCOMPARE(s->platform.quits, 0);
         QVERIFY(!s->window->close());
         QVERIFY(s->window->isVisible());
@@ -355,9 +319,9 @@ private slots:
             others.append(char(i % 251));
         writeBytes(archive(), recordBytes(cardWith({})) + others);
         auto s = startHere();
-        QVERIFY(s->ok);
-        QTest::keyClicks(s->window->ui.R1, "Nuova");
-        QTest::mouseClick(s->window->ui.cmdEsci, Qt::LeftButton);
+        QVERIFY(s->window);
+        QTest::keyClicks(s->find<QLineEdit>("R1"), "Nuova");
+        QTest::mouseClick(s->find<QPushButton>("cmdEsci"), Qt::LeftButton);
         const QByteArray after = readBytes(archive());
         QCOMPARE(after.size(), 9006);
         QCOMPARE(after.mid(3002), others);
@@ -366,15 +330,15 @@ private slots:
 
     void anArchiveThatCannotBeOpenedIsNamedWithItsFolderAndReason()
     {
-        QVERIFY(QDir(m_work.path()).mkdir("Archivio.DAT"));
+        QVERIFY(QDir(m_folders.workPath()).mkdir("Archivio.DAT"));
         auto s = startHere();
-        QVERIFY(!s->ok);
+        QVERIFY(!s->window);
         QCOMPARE(s->stop, Startup::Stop::ArchiveError);
-        QVERIFY2(
-            saidOneArchiveWarning(
-                s->platform, {"Archivio.DAT", QDir::toNativeSeparators(m_work.path()), "cartella"}),
-            qPrintable(firstMessage(s->platform)));
-        QVERIFY(QDir(m_work.path()).rmdir("Archivio.DAT"));
+        QVERIFY2(saidOneArchiveWarning(
+                     s->platform,
+                     {"Archivio.DAT", QDir::toNativeSeparators(m_folders.workPath()), "cartella"}),
+                 qPrintable(firstMessage(s->platform)));
+        QVERIFY(QDir(m_folders.workPath()).rmdir("Archivio.DAT"));
     }
 
     void aCardThatCannotBeReadEndsTheStartAndIsNeverOverwritten()
@@ -387,13 +351,12 @@ private slots:
         };
         const QByteArray before = recordBytes(cardWith({{3, {"10/03/05", "da tenere", "2"}}}));
         writeBytes(archive(), before);
-        Started s;
-        s.platform.folder = m_program.path();
-        start(s, std::make_unique<UnreadableCardFile>());
-        QVERIFY(!s.ok);
+        StartedWindow s(m_folders);
+        s.start(std::make_unique<UnreadableCardFile>());
+        QVERIFY(!s.window);
         QCOMPARE(s.stop, Startup::Stop::ArchiveError);
         QVERIFY2(saidOneArchiveWarning(s.platform, {"leggere l'archivio Archivio.DAT",
-                                                    QDir::toNativeSeparators(m_work.path()),
+                                                    QDir::toNativeSeparators(m_folders.workPath()),
                                                     "errore di lettura"}),
                  qPrintable(firstMessage(s.platform)));
         QCOMPARE(readBytes(archive()), before);
@@ -402,21 +365,22 @@ private slots:
     void aSecondCopyOnTheSameArchiveIsToldAndEndsWhileTheFirstKeepsItsEdit()
     {
         auto first = startWith(cardWith({{2, {"01/01/99", "prima", "x"}}}), QDate(2005, 3, 10));
-        QVERIFY(first->ok);
+        QVERIFY(first->window);
         const QByteArray before = readBytes(archive());
 
         auto second = startHere();
-        QVERIFY(!second->ok);
+        QVERIFY(!second->window);
         QCOMPARE(second->stop, Startup::Stop::ArchiveError);
-        QVERIFY2(saidOneArchiveWarning(second->platform, {"già aperto", "Archivio.DAT",
-                                                          QDir::toNativeSeparators(m_work.path())}),
+        QVERIFY2(saidOneArchiveWarning(second->platform,
+                                       {"già aperto", "Archivio.DAT",
+                                        QDir::toNativeSeparators(m_folders.workPath())}),
                  qPrintable(firstMessage(second->platform)));
         QCOMPARE(readBytes(archive()), before);
 
         first->window->show();
-        first->window->ui.R2->selectAll();
-        QTest::keyClicks(first->window->ui.R2, "seconda");
-        QTest::mouseClick(first->window->ui.cmdEsci, Qt::LeftButton);
+        first->find<QLineEdit>("R2")->selectAll();
+        QTest::keyClicks(first->find<QLineEdit>("R2"), "seconda");
+        QTest::mouseClick(first->find<QPushButton>("cmdEsci"), Qt::LeftButton);
         QCOMPARE(QString::fromStdString(cardOf(readBytes(archive())).fields[11]),
                  QString("seconda"));
     }
@@ -425,11 +389,11 @@ private slots:
     void aFailedSaveKeepsTheWindowAndTheEditsAndAllowsALaterExit()
     {
         auto s = startHere();
-        QVERIFY(s->ok); // a new, empty archive
+        QVERIFY(s->window); // a new, empty archive
         FakePlatform& platform = s->platform;
         MainWindow& w = *s->window;
         w.show();
-        QTest::keyClicks(w.ui.R3, "da non perdere");
+        QTest::keyClicks(findControl<QLineEdit>(&w, "R3"), "da non perdere");
 
         // A file-size limit makes the write fail as a full disk would.
         rlimit saved{};
@@ -438,7 +402,7 @@ private slots:
         rlimit limited = saved;
         limited.rlim_cur = 100;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(&w, "cmdEsci"), Qt::LeftButton);
         const bool closed = w.close();
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
@@ -447,10 +411,10 @@ private slots:
         QCOMPARE(platform.quits, 0);
         QCOMPARE(platform.messages.size(), std::size_t(2));
         QVERIFY(platform.messages[0].text.contains("NON sono state salvate"));
-        QCOMPARE(w.ui.R3->text(), QString("da non perdere"));
+        QCOMPARE(findControl<QLineEdit>(&w, "R3")->text(), QString("da non perdere"));
         QVERIFY(readBytes(archive()).size() < 3002);
 
-        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(findControl<QPushButton>(&w, "cmdEsci"), Qt::LeftButton);
         QCOMPARE(platform.quits, 1);
         QCOMPARE(QString::fromStdString(cardOf(readBytes(archive())).fields[12]),
                  QString("da non perdere"));
@@ -461,12 +425,12 @@ private slots:
         // /dev/null takes the card's bytes but refuses to sync them.
         QVERIFY(QFile::link("/dev/null", archive()));
         auto s = startHere();
-        QVERIFY(s->ok);
+        QVERIFY(s->window);
         FakePlatform& platform = s->platform;
         MainWindow& w = *s->window;
         w.show();
-        QTest::keyClicks(w.ui.R3, "da non perdere");
-        QTest::mouseClick(w.ui.cmdEsci, Qt::LeftButton);
+        QTest::keyClicks(findControl<QLineEdit>(&w, "R3"), "da non perdere");
+        QTest::mouseClick(findControl<QPushButton>(&w, "cmdEsci"), Qt::LeftButton);
         QVERIFY(!w.close());
         QCOMPARE(platform.quits, 0);
         QCOMPARE(platform.messages.size(), std::size_t(2));
@@ -474,59 +438,32 @@ private slots:
         QVERIFY2(platform.messages[0].text.contains("sul disco"),
                  qPrintable(platform.messages[0].text));
         QVERIFY(w.isVisible());
-        QCOMPARE(w.ui.R3->text(), QString("da non perdere"));
+        QCOMPARE(findControl<QLineEdit>(&w, "R3")->text(), QString("da non perdere"));
         QVERIFY(QFile::remove(archive()));
     }
 #endif
 
     void typesFromTheListFillAllTenCombosWithAnEmptyEditText()
     {
-        writeBytes(QDir(m_program.path()).filePath("lista.txt"), "Bollo\r\nLuce,Gas\r\n\r\nIMU");
+        writeBytes(m_folders.programFile("lista.txt"), "Bollo\r\nLuce,Gas\r\n\r\nIMU");
         auto s = startWith(cardWith({{1, {"", "testo", "1"}}}), QDate(2005, 3, 10));
-        for (const SlotControls& row : s->window->ui.rows) {
+        for (const SlotRow& row : s->rows()) {
             QCOMPARE(row.type->count(), 5);
             QCOMPARE(row.type->itemText(1), QString("Luce"));
             QCOMPARE(row.type->itemText(3), QString());
             QCOMPARE(row.type->currentText(), QString());
         }
         // The card's texts replace what the type pick wrote at the fill.
-        QCOMPARE(s->window->ui.R1->text(), QString("testo"));
-        QCOMPARE(s->window->ui.R2->text(), QString());
+        QCOMPARE(s->find<QLineEdit>("R1")->text(), QString("testo"));
+        QCOMPARE(s->find<QLineEdit>("R2")->text(), QString());
     }
 
     void aMissingListLeavesTheCombosEmptyWithoutAMessage()
     {
         auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
-        QVERIFY(s->ok);
-        QCOMPARE(s->window->ui.Combo1->count(), 0);
+        QVERIFY(s->window);
+        QCOMPARE(s->find<QComboBox>("Combo1")->count(), 0);
         QCOMPARE(s->platform.messageTexts(), QStringList{"Oggi hai qualche scadenza!"});
-    }
-
-    void infoOpensForm2AndMinimisesItsButtonRestores()
-    {
-        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
-        s->window->show();
-        QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
-        // The click on "Info", and for the keyboard F1 and Enter on "Info".
-        const std::function<void()> ways[] = {
-            [&] { QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton); },
-            [&] { QTest::keyClick(s->window.get(), Qt::Key_F1); },
-            [&] { QTest::keyClick(s->window->ui.Label1, Qt::Key_Return); },
-        };
-        for (const auto& open : ways) {
-            open();
-            QWidget* form2 = visibleForm2();
-            QVERIFY(form2);
-            QVERIFY(s->window->isMinimized());
-            // The one clock goes on while InfoWindow, whose banner it moves, is in sight.
-            QVERIFY(s->window->ui.Timer1->isActive());
-            auto* exit = form2->findChild<QPushButton*>("Command1");
-            QTest::mouseClick(exit, Qt::LeftButton);
-            QVERIFY(!s->window->isMinimized());
-            QTRY_VERIFY(!form2->isVisible());
-            QApplication::setActiveWindow(s->window.get());
-            QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
-        }
     }
 
     void x11FirstUnlessTheUserChose_data()
@@ -561,47 +498,6 @@ private slots:
 #else
         QCOMPARE(after, set);
 #endif
-    }
-
-    void everyCloseOfTheInfoWindowBringsTheMainWindowBack_data()
-    {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Esci") << 0;
-        QTest::newRow("Escape") << 1;
-        QTest::newRow("window manager") << 2;
-    }
-    void everyCloseOfTheInfoWindowBringsTheMainWindowBack()
-    {
-        QFETCH(int, way);
-        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
-        s->window->show();
-        QVERIFY(QTest::qWaitForWindowActive(s->window.get()));
-        QTest::keyClick(s->window.get(), Qt::Key_F1);
-        QWidget* info = visibleForm2();
-        QVERIFY(info);
-        QVERIFY(QTest::qWaitForWindowActive(info));
-        if (way == 0)
-            QTest::mouseClick(info->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        else if (way == 1)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        else
-            info->close();
-        QTRY_VERIFY(!info->isVisible());
-        QVERIFY(s->window->isVisible() && !s->window->isMinimized());
-        QTRY_VERIFY(s->window->isActiveWindow());
-    }
-
-    void form2LeftAfterTheMainWindowClosedDoesNotBringItBack()
-    {
-        auto s = startWith(cardWith({{1, {"10/03/05", "", "1"}}}), QDate(2005, 3, 10));
-        s->window->show();
-        QTest::mouseClick(s->window->ui.Label1, Qt::LeftButton);
-        QWidget* form2 = visibleForm2();
-        QVERIFY(form2);
-        QVERIFY(s->window->close()); // saved and closed
-        QTest::mouseClick(form2->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        QVERIFY(!s->window->isVisible());
-        QTRY_VERIFY(!form2->isVisible());
     }
 };
 

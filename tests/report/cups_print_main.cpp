@@ -2,15 +2,13 @@
 // printer call as the program; everything else comes from the recording fake, so that no
 // message box can block. Exit 0 when the print went out without a warning.
 
-#include "fake_platform.h"
-#include "mainwindow/main_window.h"
 #include "platform/print_job.h"
 #include "platform/qt_platform.h"
+#include "started_window.h"
 
 #include <cstdio>
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -34,21 +32,18 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir work;
-    QDir::setCurrent(work.path());
-
+    TestFolders folders;
     SpoolerPlatform platform;
-    platform.folder = work.path();
-    Startup startup = startUp(platform);
-    if (!startup.started) {
+    platform.folder = folders.programPath();
+    const std::unique_ptr<MainWindow> window = startMainWindow(platform);
+    if (!window) {
         std::fprintf(stderr, "the main window did not start\n");
         return 1;
     }
-    MainWindow window(platform, std::move(*startup.started));
-    window.show();
-    window.ui.rows[0].date->setText("10/03/05");
-    window.ui.rows[0].text->setText("Bollo > moto");
-    QTest::mouseClick(window.ui.Command3, Qt::LeftButton);
+    window->show();
+    slotRow(window.get(), 1).date->setText("10/03/05");
+    slotRow(window.get(), 1).text->setText("Bollo > moto");
+    QTest::mouseClick(findControl<QPushButton>(window.get(), "Command3"), Qt::LeftButton);
 
     std::fprintf(stderr, "printer: %s\n", platform.foundPrinter ? "found" : "none");
     for (const auto& m : platform.messages)

@@ -2,9 +2,8 @@
 // printed page and the printed information text (through PDF files read back with
 // poppler's tools), and the warning when there is nothing to print on.
 
-#include "fake_platform.h"
 #include "info/info_window.h"
-#include "mainwindow/main_window.h"
+#include "started_window.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -13,7 +12,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -57,25 +55,22 @@ int pageCount(const QString& pdf)
 class ReportWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_work;
-    QString m_previousFolder;
-    FakePlatform m_platform;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<StartedWindow> m_started; // fresh folders for each test
+    FakePlatform* m_platform = nullptr;
+    MainWindow* m_window = nullptr;
 
-    QString pdf() const { return QDir(m_work.path()).filePath("page.pdf"); }
+    QString pdf() const { return QDir(m_started->folders.workPath()).filePath("page.pdf"); }
 
     void start()
     {
-        m_platform.folder = m_work.path();
-        Startup startup = startUp(m_platform);
-        QVERIFY(startup.started);
-        m_window = std::make_unique<MainWindow>(m_platform, std::move(*startup.started));
+        QVERIFY(m_started->start());
+        m_window = m_started->window.get();
         m_window->show();
     }
 
     void printToPdf(const QString& file)
     {
-        m_platform.printerFactory = [file] {
+        m_platform->printerFactory = [file] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(file);
@@ -89,13 +84,16 @@ class ReportWindowTest : public QObject {
     void fillSlots()
     {
         for (int k = 0; k < 10; ++k) {
-            m_window->ui.rows[k].date->setText(QStringLiteral("%1/04/05").arg(k + 10));
-            m_window->ui.rows[k].text->setText(
+            m_started->row(k + 1).date->setText(QStringLiteral("%1/04/05").arg(k + 10));
+            m_started->row(k + 1).text->setText(
                 QStringLiteral("Riga%1").arg(k + 1, 2, 10, QChar('0')));
         }
     }
 
-    void clickCopy() { QTest::mouseClick(m_window->ui.Command2, Qt::LeftButton); }
+    void clickCopy()
+    {
+        QTest::mouseClick(m_started->find<QPushButton>("Command2"), Qt::LeftButton);
+    }
 
     static QString expectedClipboard(const QStringList& rows)
     {
@@ -107,27 +105,24 @@ class ReportWindowTest : public QObject {
 
     void expectPrintWarning(QWidget* stillShown)
     {
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QCOMPARE(m_platform.messages[0].text, QString("C'è un problema di stampa"));
-        QCOMPARE(m_platform.messages[0].title, QString("Errore di stampa"));
-        QCOMPARE(m_platform.messages[0].icon, Platform::Icon::Warning);
+        QCOMPARE(m_platform->messages.size(), std::size_t(1));
+        QCOMPARE(m_platform->messages[0].text, QString("C'è un problema di stampa"));
+        QCOMPARE(m_platform->messages[0].title, QString("Errore di stampa"));
+        QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Warning);
         QVERIFY(stillShown->isVisible());
     }
 
 private slots:
     void init()
     {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_work.path());
-        QFile::remove(QDir(m_work.path()).filePath("Archivio.DAT"));
-        QFile::remove(pdf());
-        m_platform = FakePlatform{};
-        m_platform.todayDate = QDate(2005, 3, 10);
+        m_started = std::make_unique<StartedWindow>();
+        m_platform = &m_started->platform;
+        m_platform->todayDate = QDate(2005, 3, 10);
     }
     void cleanup()
     {
-        m_window.reset();
-        QDir::setCurrent(m_previousFolder);
+        m_window = nullptr;
+        m_started.reset();
     }
 
     void emptyCardCopiesTheWholeLayout()
@@ -141,15 +136,15 @@ private slots:
     {
         start();
         QGuiApplication::clipboard()->setText("something else");
-        m_window->ui.rows[0].date->setText("02/08/04");
-        m_window->ui.rows[1].text->setText("Bollo > auto");
+        m_started->row(1).date->setText("02/08/04");
+        m_started->row(2).text->setText("Bollo > auto");
         const QString full = QString(94, 'y') + 'z';
-        m_window->ui.rows[9].date->setText("31/12/05");
-        m_window->ui.rows[9].text->setText(full);
+        m_started->row(10).date->setText("31/12/05");
+        m_started->row(10).text->setText(full);
         // Typed and never saved.
-        QTest::keyClicks(m_window->ui.R7, "Appunto");
+        QTest::keyClicks(m_started->find<QLineEdit>("R7"), "Appunto");
 
-        QProgressBar* bar = m_window->ui.ProgressBar1;
+        QProgressBar* bar = m_started->find<QProgressBar>("ProgressBar1");
         int highest = -1;
         bool shownWhileCounting = false;
         connect(bar, &QProgressBar::valueChanged, this, [&](int v) {
@@ -169,18 +164,18 @@ private slots:
         QVERIFY(shownWhileCounting);
         QVERIFY(bar->isHidden());
         QCOMPARE(bar->value(), 0);
-        QCOMPARE(m_platform.beeps, 1);
-        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(m_platform->beeps, 1);
+        QVERIFY(m_platform->messages.empty());
     }
 
     void printedPageHasRowsOnTheirLinesAndBothPictures()
     {
         start();
         fillSlots();
-        QTest::keyClicks(m_window->ui.R3, " nuova");
+        QTest::keyClicks(m_started->find<QLineEdit>("R3"), " nuova");
         printToPdf(pdf());
-        QTest::mouseClick(m_window->ui.Command3, Qt::LeftButton);
-        QVERIFY(m_platform.messages.empty());
+        QTest::mouseClick(m_started->find<QPushButton>("Command3"), Qt::LeftButton);
+        QVERIFY(m_platform->messages.empty());
         QCOMPARE(pageCount(pdf()), 1);
 
         // The rows in slot order, each with its date, then the date line.
@@ -245,13 +240,12 @@ private slots:
     {
         start();
         InfoWindow* form2 = nullptr;
-        connect(m_window.get(), &MainWindow::infoWindowCreated, this,
-                [&](InfoWindow* f) { form2 = f; });
-        QTest::mouseClick(m_window->ui.Label1, Qt::LeftButton);
+        connect(m_window, &MainWindow::infoWindowCreated, this, [&](InfoWindow* f) { form2 = f; });
+        QTest::mouseClick(m_started->find<MouseLabel>("Label1"), Qt::LeftButton);
         QVERIFY(form2);
         printToPdf(pdf());
-        QTest::mouseClick(form2->ui.Image4, Qt::LeftButton);
-        QVERIFY(m_platform.messages.empty());
+        QTest::mouseClick(findControl<MouseLabel>(form2, "Image4"), Qt::LeftButton);
+        QVERIFY(m_platform->messages.empty());
         QVERIFY2(pageCount(pdf()) > 1, qPrintable(QString::number(pageCount(pdf()))));
 
         // Every word of the text arrives, in order, over the pages.
@@ -259,7 +253,8 @@ private slots:
         const QString printed = run("pdftotext", {"-layout", pdf(), "-"})
                                     .normalized(QString::NormalizationForm_KC)
                                     .simplified();
-        const QString shown = form2->ui.Text1->toPlainText().simplified();
+        const QString shown =
+            findControl<QPlainTextEdit>(form2, "Text1")->toPlainText().simplified();
         qsizetype same = 0;
         while (same < std::min(printed.size(), shown.size()) && printed[same] == shown[same])
             ++same;
@@ -270,9 +265,9 @@ private slots:
         QStringList lines;
         for (int i = 1; i <= 3; ++i)
             lines << QStringLiteral("Riga%1").arg(i);
-        form2->ui.Text1->setPlainText(lines.join('\n'));
+        findControl<QPlainTextEdit>(form2, "Text1")->setPlainText(lines.join('\n'));
         QFile::remove(pdf());
-        QTest::mouseClick(form2->ui.Image4, Qt::LeftButton);
+        QTest::mouseClick(findControl<MouseLabel>(form2, "Image4"), Qt::LeftButton);
         const QList<Word> words = wordsOfFirstPage(pdf());
         QCOMPARE(words.size(), 3);
         const double line = words[1].yMin - words[0].yMin;
@@ -288,21 +283,20 @@ private slots:
     {
         start();
         fillSlots();
-        QTest::mouseClick(m_window->ui.Command3, Qt::LeftButton);
-        expectPrintWarning(m_window.get());
-        QCOMPARE(m_window->ui.R1->text(), QString("Riga01"));
+        QTest::mouseClick(m_started->find<QPushButton>("Command3"), Qt::LeftButton);
+        expectPrintWarning(m_window);
+        QCOMPARE(m_started->find<QLineEdit>("R1")->text(), QString("Riga01"));
         // Still working: the copy runs and says nothing.
         clickCopy();
         QVERIFY(QGuiApplication::clipboard()->text().contains("Riga01"));
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
+        QCOMPARE(m_platform->messages.size(), std::size_t(1));
 
-        m_platform.messages.clear();
+        m_platform->messages.clear();
         InfoWindow* form2 = nullptr;
-        connect(m_window.get(), &MainWindow::infoWindowCreated, this,
-                [&](InfoWindow* f) { form2 = f; });
-        QTest::mouseClick(m_window->ui.Label1, Qt::LeftButton);
+        connect(m_window, &MainWindow::infoWindowCreated, this, [&](InfoWindow* f) { form2 = f; });
+        QTest::mouseClick(m_started->find<MouseLabel>("Label1"), Qt::LeftButton);
         QVERIFY(form2);
-        QTest::mouseClick(form2->ui.Image4, Qt::LeftButton);
+        QTest::mouseClick(findControl<MouseLabel>(form2, "Image4"), Qt::LeftButton);
         expectPrintWarning(form2);
         delete form2;
     }
@@ -310,9 +304,9 @@ private slots:
     void printerThatCannotStartWarns()
     {
         start();
-        printToPdf(QDir(m_work.path()).filePath("no such folder/page.pdf"));
-        QTest::mouseClick(m_window->ui.Command3, Qt::LeftButton);
-        expectPrintWarning(m_window.get());
+        printToPdf(QDir(m_started->folders.workPath()).filePath("no such folder/page.pdf"));
+        QTest::mouseClick(m_started->find<QPushButton>("Command3"), Qt::LeftButton);
+        expectPrintWarning(m_window);
     }
 };
 

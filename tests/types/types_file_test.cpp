@@ -1,13 +1,13 @@
 #include "types/types_file.h"
 
-#include "../core/temp_folder.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #ifndef _WIN32
-#include "../core/file_size_limit.h"
+#include "file_size_limit.h"
 
 #include <sys/stat.h>
 #endif
@@ -72,7 +72,7 @@ TEST(TypesFileRead, missingOrEmptyFileGivesNoEntriesAndNoError)
     EXPECT_TRUE(typesfile::readEntries(folder / "lista.txt", entries));
     EXPECT_TRUE(entries.empty());
 
-    writeFileBytes(folder / "lista.txt", "");
+    writeBytes(folder / "lista.txt", "");
     entries = {"vecchio"};
     EXPECT_TRUE(typesfile::readEntries(folder / "lista.txt", entries));
     EXPECT_TRUE(entries.empty());
@@ -81,7 +81,7 @@ TEST(TypesFileRead, missingOrEmptyFileGivesNoEntriesAndNoError)
 TEST(TypesFileRead, bytesAreWindows1252)
 {
     TempFolder folder;
-    writeFileBytes(folder / "lista.txt", "Universit\xE0\r\nSpese \x80\r\n");
+    writeBytes(folder / "lista.txt", "Universit\xE0\r\nSpese \x80\r\n");
     Entries entries;
     ASSERT_TRUE(typesfile::readEntries(folder / "lista.txt", entries));
     EXPECT_EQ(entries, (Entries{"Università", "Spese €"}));
@@ -102,10 +102,10 @@ TEST(TypesFileAppend, appendsOneCrLfLineCreatingTheFile)
     TempFolder folder;
     const fs::path list = folder / "lista.txt";
     ASSERT_TRUE(typesfile::appendEntry(list, "Tasse"));
-    EXPECT_EQ(fileBytes(list), "Tasse\r\n");
+    EXPECT_EQ(readBytes(list), "Tasse\r\n");
     ASSERT_TRUE(typesfile::appendEntry(list, "Città, provincia"));
     ASSERT_TRUE(typesfile::appendEntry(list, ""));
-    EXPECT_EQ(fileBytes(list), "Tasse\r\nCitt\xE0, provincia\r\n\r\n");
+    EXPECT_EQ(readBytes(list), "Tasse\r\nCitt\xE0, provincia\r\n\r\n");
 
     // Written unchanged: the comma splits the entry at the next reading.
     Entries entries;
@@ -117,9 +117,9 @@ TEST(TypesFileAppend, theLinesBeforeStayByteForByte)
 {
     TempFolder folder;
     const fs::path list = folder / "lista.txt";
-    writeFileBytes(list, "Auto,Casa\n\"Luce, gas\"\r\nultima senza fine");
+    writeBytes(list, "Auto,Casa\n\"Luce, gas\"\r\nultima senza fine");
     ASSERT_TRUE(typesfile::appendEntry(list, "Tasse"));
-    EXPECT_EQ(fileBytes(list), "Auto,Casa\n\"Luce, gas\"\r\nultima senza fineTasse\r\n");
+    EXPECT_EQ(readBytes(list), "Auto,Casa\n\"Luce, gas\"\r\nultima senza fineTasse\r\n");
 }
 
 TEST(TypesFileAppend, failuresAreReported)
@@ -162,10 +162,10 @@ TEST(TypesFileRemove, rewriteKeepsEveryOtherEntryWhateverTheirNumber)
         if (entry != "Bollo")
             expected += entry + "\r\n";
     }
-    writeFileBytes(list, original);
+    writeBytes(list, original);
 
     ASSERT_TRUE(typesfile::removeEntry(list, "Bollo"));
-    EXPECT_EQ(fileBytes(list), expected); // 147 lines, in file order
+    EXPECT_EQ(readBytes(list), expected); // 147 lines, in file order
     EXPECT_FALSE(fs::exists(folder / "lista.txt.tmp"));
 }
 
@@ -173,10 +173,9 @@ TEST(TypesFileRemove, comparisonIsExactAndEntriesComeBackOnePerLine)
 {
     TempFolder folder;
     const fs::path list = folder / "lista.txt";
-    writeFileBytes(list,
-                   "Auto,Casa\nbollo\r\nBollo\r\n Bollo\r\n\"Luce, gas\"\r\n\r\nCaff\xE8\r\n");
+    writeBytes(list, "Auto,Casa\nbollo\r\nBollo\r\n Bollo\r\n\"Luce, gas\"\r\n\r\nCaff\xE8\r\n");
     ASSERT_TRUE(typesfile::removeEntry(list, "Bollo"));
-    EXPECT_EQ(fileBytes(list),
+    EXPECT_EQ(readBytes(list),
               "Auto\r\nCasa\r\nbollo\r\n Bollo\r\n\"Luce, gas\"\r\n\r\nCaff\xE8\r\n");
 
     Entries entries;
@@ -188,7 +187,7 @@ TEST(TypesFileRemove, missingFileIsCreatedEmpty)
 {
     TempFolder folder;
     ASSERT_TRUE(typesfile::removeEntry(folder / "lista.txt", "x"));
-    EXPECT_EQ(fileBytes(folder / "lista.txt"), "");
+    EXPECT_EQ(readBytes(folder / "lista.txt"), "");
 }
 
 namespace {
@@ -206,7 +205,7 @@ TEST(TypesFileChange, leftoverBesideTheListIsReplacedNotWrittenThrough)
 {
     std::vector<std::pair<const char*, std::function<void(const fs::path& temporary)>>> leftovers =
         {
-            {"a half list", [](const fs::path& t) { writeFileBytes(t, "Banca\r\nPos"); }},
+            {"a half list", [](const fs::path& t) { writeBytes(t, "Banca\r\nPos"); }},
         };
 #ifndef _WIN32
     leftovers.push_back({"a link to another file", [](const fs::path& t) {
@@ -219,14 +218,14 @@ TEST(TypesFileChange, leftoverBesideTheListIsReplacedNotWrittenThrough)
         for (const auto& [change, run] : kChanges) {
             TempFolder folder;
             const fs::path list = folder / "lista.txt";
-            writeFileBytes(list, "a\r\nb\r\n");
-            writeFileBytes(folder / "altro.txt", "non toccare");
+            writeBytes(list, "a\r\nb\r\n");
+            writeBytes(folder / "altro.txt", "non toccare");
             leave(folder / "lista.txt.tmp");
 
             ASSERT_TRUE(run(list)) << change << ", " << what;
-            EXPECT_EQ(fileBytes(list), std::string(change) == "add" ? "a\r\nb\r\nc\r\n" : "b\r\n")
+            EXPECT_EQ(readBytes(list), std::string(change) == "add" ? "a\r\nb\r\nc\r\n" : "b\r\n")
                 << change << ", " << what;
-            EXPECT_EQ(fileBytes(folder / "altro.txt"), "non toccare") << change << ", " << what;
+            EXPECT_EQ(readBytes(folder / "altro.txt"), "non toccare") << change << ", " << what;
             EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "lista.txt.tmp")));
         }
     }
@@ -245,7 +244,7 @@ TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
         for (const auto& [change, run] : kChanges) {
             TempFolder folder;
             const fs::path list = folder / "lista.txt";
-            writeFileBytes(list, "a\r\nb\r\n");
+            writeBytes(list, "a\r\nb\r\n");
             IoResult result;
             if (capped) {
 #ifndef _WIN32
@@ -262,7 +261,7 @@ TEST(TypesFileChange, failedRewriteLeavesTheListAsItWas)
                                "consentita"
                              : "Impossibile scrivere lista.txt: il nome indica una cartella")
                 << change;
-            EXPECT_EQ(fileBytes(list), "a\r\nb\r\n") << change;
+            EXPECT_EQ(readBytes(list), "a\r\nb\r\n") << change;
             // Only what the change made is removed: a folder of that name stays.
             EXPECT_EQ(fs::exists(folder / "lista.txt.tmp"), !capped) << change;
         }

@@ -1,32 +1,20 @@
 // The deadline types window through the main window's cmdList: adding, deleting, cancelling,
 // and what reaches lista.txt and the ten type combos.
 
-#include "fake_platform.h"
-#include "mainwindow/main_window.h"
+#include "started_window.h"
 #include "types/types_window.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class FrmListaTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_work;
-    QTemporaryDir m_program;
-    QString m_previousFolder;
-    FakePlatform m_platform;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<StartedWindow> m_started; // fresh folders for each test
+    FakePlatform* m_platform = nullptr;
 
-    QString listFile() const { return QDir(m_program.path()).filePath("lista.txt"); }
-
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    QString listFile() const { return m_started->folders.programFile("lista.txt"); }
     QByteArray listBytes() const
     {
         QFile f(listFile());
@@ -35,19 +23,16 @@ class FrmListaTest : public QObject {
 
     void startWithList(const QByteArray& lista)
     {
-        writeFile(listFile(), lista);
-        m_platform.folder = m_program.path();
-        Startup startup = startUp(m_platform); // the fake goes on past the nothing-due window
-        QVERIFY(startup.started);
-        m_window = std::make_unique<MainWindow>(m_platform, std::move(*startup.started));
-        m_window->show();
+        writeBytes(listFile(), lista);
+        QVERIFY(m_started->start()); // the fake goes on past the nothing-due window
+        m_started->window->show();
     }
 
     // Opens TypesWindow with cmdList and lets the test drive it; the test must close it.
     void openLista(const std::function<void(TypesWindow&)>& drive)
     {
         bool shown = false;
-        m_platform.onModal = [&](QDialog* d) {
+        m_platform->onModal = [&](QDialog* d) {
             auto* lista = qobject_cast<TypesWindow*>(d);
             QVERIFY(lista);
             shown = true;
@@ -57,35 +42,36 @@ class FrmListaTest : public QObject {
                 QFAIL("the window did not close");
             }
         };
-        QTest::mouseClick(m_window->ui.cmdList, Qt::LeftButton);
+        QTest::mouseClick(m_started->find<QPushButton>("cmdList"), Qt::LeftButton);
         QVERIFY(shown);
     }
 
     static QStringList listed(const TypesWindow& lista)
     {
         QStringList items;
-        for (int i = 0; i < lista.ui.List1->count(); ++i)
-            items << lista.ui.List1->item(i)->text();
+        for (int i = 0; i < findControl<QListWidget>(&lista, "List1")->count(); ++i)
+            items << findControl<QListWidget>(&lista, "List1")->item(i)->text();
         return items;
     }
 
     static void pressOn(TypesWindow& lista, int row)
     {
-        QListWidget* list = lista.ui.List1;
+        QListWidget* list = findControl<QListWidget>(&lista, "List1");
         QTest::mousePress(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {},
                             list->visualItemRect(list->item(row)).center());
-        QTRY_VERIFY(lista.ui.cmdEl->isEnabled());
+        QTRY_VERIFY(findControl<QPushButton>(&lista, "cmdEl")->isEnabled());
     }
 
     // Every combo's items, checked to be the same in all ten.
     QStringList comboItems() const
     {
         QStringList first;
-        for (std::size_t i = 0; i < m_window->ui.rows.size(); ++i) {
+        const std::array<SlotRow, 10> rows = m_started->rows();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
             QStringList items;
-            const QComboBox* c = m_window->ui.rows[i].type;
+            const QComboBox* c = rows[i].type;
             for (int k = 0; k < c->count(); ++k)
                 items << c->itemText(k);
             if (i == 0)
@@ -99,35 +85,28 @@ class FrmListaTest : public QObject {
 private slots:
     void init()
     {
-        m_previousFolder = QDir::currentPath();
-        QDir::setCurrent(m_work.path());
-        QFile::remove(QDir(m_work.path()).filePath("Archivio.DAT"));
-        QFile::remove(listFile());
-        QDir(listFile()).removeRecursively();
-        m_platform = FakePlatform{};
+        m_started = std::make_unique<StartedWindow>();
+        m_platform = &m_started->platform;
     }
-    void cleanup()
-    {
-        m_window.reset();
-        QDir::setCurrent(m_previousFolder);
-    }
+    void cleanup() { m_started.reset(); }
 
     void addAppendsOneLineAndReachesAllTenCombosAtOnce()
     {
         startWithList("Banca\r\nPosta\r\n");
         openLista([](TypesWindow& lista) {
             QCOMPARE(listed(lista), (QStringList{"Banca", "Posta"}));
-            QCOMPARE(lista.ui.List1->currentRow(), 0);
-            QVERIFY(!lista.ui.cmdAd->isEnabled());
-            QTest::keyClicks(lista.ui.Text2, "Bollo moto");
-            QVERIFY(lista.ui.cmdAd->isEnabled());
-            QCOMPARE(lista.ui.cmdAd->text(), QString("OK! ora clicca QUI'"));
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            QCOMPARE(findControl<QListWidget>(&lista, "List1")->currentRow(), 0);
+            QVERIFY(!findControl<QPushButton>(&lista, "cmdAd")->isEnabled());
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Bollo moto");
+            QVERIFY(findControl<QPushButton>(&lista, "cmdAd")->isEnabled());
+            QCOMPARE(findControl<QPushButton>(&lista, "cmdAd")->text(),
+                     QString("OK! ora clicca QUI'"));
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\nPosta\r\nBollo moto\r\n"));
         QCOMPARE(comboItems(), (QStringList{"Banca", "Posta", "Bollo moto"}));
-        QCOMPARE(m_platform.modalWindows.last(), QString("frmLista"));
-        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(m_platform->modalWindows.last(), QString("frmLista"));
+        QVERIFY(m_platform->messages.empty());
     }
 
     void addingToEmptyCombosChoosesNothingAndKeepsTheSlotTexts()
@@ -135,15 +114,15 @@ private slots:
         // No types at start: the combos are empty, and the first addition must not make
         // Qt pick it into every slot's text.
         startWithList("");
-        for (const SlotControls& row : m_window->ui.rows) {
+        for (const SlotRow& row : m_started->rows()) {
             QTest::keyClicks(row.text, "mio testo");
         }
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "Nuovo");
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Nuovo");
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
         });
         QCOMPARE(comboItems(), QStringList{"Nuovo"});
-        for (const SlotControls& row : m_window->ui.rows) {
+        for (const SlotRow& row : m_started->rows()) {
             QCOMPARE(row.text->text(), QString("mio testo"));
             QCOMPARE(row.type->currentText(), QString());
         }
@@ -153,14 +132,14 @@ private slots:
     {
         startWithList("Banca\r\n");
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "Auto,Moto");
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Auto,Moto");
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\nAuto,Moto\r\n"));
         QCOMPARE(comboItems(), (QStringList{"Banca", "Auto,Moto"}));
         openLista([](TypesWindow& lista) {
             QCOMPARE(listed(lista), (QStringList{"Banca", "Auto", "Moto"}));
-            QTest::mouseClick(lista.ui.Label1, Qt::LeftButton);
+            QTest::mouseClick(findControl<MouseLabel>(&lista, "Label1"), Qt::LeftButton);
         });
     }
 
@@ -171,46 +150,47 @@ private slots:
             openLista([&](TypesWindow& lista) {
                 // An empty line of the file is listed as before.
                 QCOMPARE(listed(lista), (QStringList{"Banca", "", "Posta"}));
-                QTest::keyClicks(lista.ui.Text2, "x");
-                QTest::keyClick(lista.ui.Text2, Qt::Key_Backspace);
-                QTest::keyClicks(lista.ui.Text2, blank);
-                QVERIFY(lista.ui.cmdAd->isEnabled());
-                QCOMPARE(lista.ui.cmdAd->text(), QString("OK! ora clicca QUI'"));
-                QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+                QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "x");
+                QTest::keyClick(findControl<QLineEdit>(&lista, "Text2"), Qt::Key_Backspace);
+                QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), blank);
+                QVERIFY(findControl<QPushButton>(&lista, "cmdAd")->isEnabled());
+                QCOMPARE(findControl<QPushButton>(&lista, "cmdAd")->text(),
+                         QString("OK! ora clicca QUI'"));
+                QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
             });
         }
         // Blanks typed, then a delete: the close adds nothing either.
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "  ");
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "  ");
             pressOn(lista, 2);
-            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\n\r\n"));
         QCOMPARE(comboItems(), (QStringList{"Banca", "", "Posta"}));
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
+        QCOMPARE(m_platform->messages.size(), std::size_t(1));
     }
 
     void deleteDropsEveryEqualEntryWhileTheCombosKeepIt()
     {
         startWithList("Banca\r\nPosta\r\nBanca\r\nTasse\r\n");
         openLista([&](TypesWindow& lista) {
-            QCOMPARE(lista.ui.List1->currentRow(), 0);
-            QVERIFY(!lista.ui.cmdEl->isEnabled());
-            QVERIFY(lista.ui.txtElim->text().isEmpty());
+            QCOMPARE(findControl<QListWidget>(&lista, "List1")->currentRow(), 0);
+            QVERIFY(!findControl<QPushButton>(&lista, "cmdEl")->isEnabled());
+            QVERIFY(findControl<QLineEdit>(&lista, "txtElim")->text().isEmpty());
             pressOn(lista, 2);
-            QCOMPARE(lista.ui.txtElim->text(), QString("Banca"));
-            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
+            QCOMPARE(findControl<QLineEdit>(&lista, "txtElim")->text(), QString("Banca"));
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Posta\r\nTasse\r\n"));
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QCOMPARE(m_platform.messages[0].text,
+        QCOMPARE(m_platform->messages.size(), std::size_t(1));
+        QCOMPARE(m_platform->messages[0].text,
                  QString("La voce sarà eliminata definitivamente\r\nalla chiusura del programma."));
-        QCOMPARE(m_platform.messages[0].icon, Platform::Icon::None);
-        QVERIFY(m_platform.messages[0].title.isEmpty());
+        QCOMPARE(m_platform->messages[0].icon, Platform::Icon::None);
+        QVERIFY(m_platform->messages[0].title.isEmpty());
         QCOMPARE(comboItems(), (QStringList{"Banca", "Posta", "Banca", "Tasse"}));
         openLista([](TypesWindow& lista) {
             QCOMPARE(listed(lista), (QStringList{"Posta", "Tasse"}));
-            QTest::mouseClick(lista.ui.Label1, Qt::LeftButton);
+            QTest::mouseClick(findControl<MouseLabel>(&lista, "Label1"), Qt::LeftButton);
         });
     }
 
@@ -219,18 +199,18 @@ private slots:
         startWithList("Banca\r\nPosta\r\nTasse\r\n");
         openLista([](TypesWindow& lista) {
             // The focus passing by chooses nothing; an arrow moving the selection does.
-            lista.ui.List1->setFocus();
+            findControl<QListWidget>(&lista, "List1")->setFocus();
             QTest::qWait(20);
-            QVERIFY(!lista.ui.cmdEl->isEnabled());
-            QTest::keyClick(lista.ui.List1, Qt::Key_Down);
-            QTRY_VERIFY(lista.ui.cmdEl->isEnabled());
-            QCOMPARE(lista.ui.txtElim->text(), QString("Posta"));
-            QTest::keyClick(lista.ui.cmdEl, Qt::Key_Space);
+            QVERIFY(!findControl<QPushButton>(&lista, "cmdEl")->isEnabled());
+            QTest::keyClick(findControl<QListWidget>(&lista, "List1"), Qt::Key_Down);
+            QTRY_VERIFY(findControl<QPushButton>(&lista, "cmdEl")->isEnabled());
+            QCOMPARE(findControl<QLineEdit>(&lista, "txtElim")->text(), QString("Posta"));
+            QTest::keyClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::Key_Space);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\nTasse\r\n"));
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "Nuovo");
-            QTest::keyClick(lista.ui.Label1, Qt::Key_Return);
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Nuovo");
+            QTest::keyClick(findControl<MouseLabel>(&lista, "Label1"), Qt::Key_Return);
         });
         QCOMPARE(comboItems(), (QStringList{"Banca", "Posta", "Tasse"}));
     }
@@ -239,9 +219,9 @@ private slots:
     {
         startWithList("Banca\r\nPosta\r\n");
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "Nuovo");
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Nuovo");
             pressOn(lista, 1);
-            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\n"));
         QCOMPARE(comboItems(), (QStringList{"Banca", "Posta", "Nuovo"}));
@@ -251,9 +231,9 @@ private slots:
     {
         startWithList("Banca\r\nPosta\r\n");
         openLista([](TypesWindow& lista) {
-            QCOMPARE(lista.ui.Label1->text(), QString(" Annulla"));
-            QTest::keyClicks(lista.ui.Text2, "Nuovo");
-            QTest::mouseClick(lista.ui.Label1, Qt::LeftButton);
+            QCOMPARE(findControl<MouseLabel>(&lista, "Label1")->text(), QString(" Annulla"));
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Nuovo");
+            QTest::mouseClick(findControl<MouseLabel>(&lista, "Label1"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\nPosta\r\n"));
         QCOMPARE(comboItems(), (QStringList{"Banca", "Posta"}));
@@ -263,7 +243,7 @@ private slots:
     {
         startWithList("Banca\r\n");
         openLista([](TypesWindow& lista) {
-            QTest::keyClicks(lista.ui.Text2, "Scritto");
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Scritto");
             QTest::keyClick(&lista, Qt::Key_Escape);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\n"));
@@ -281,11 +261,12 @@ private slots:
         }
         startWithList(bytes);
         openLista([](TypesWindow& lista) {
-            QCOMPARE(lista.ui.List1->count(), 150);
-            lista.ui.List1->scrollToItem(lista.ui.List1->item(119));
+            QCOMPARE(findControl<QListWidget>(&lista, "List1")->count(), 150);
+            findControl<QListWidget>(&lista, "List1")
+                ->scrollToItem(findControl<QListWidget>(&lista, "List1")->item(119));
             pressOn(lista, 119);
-            QCOMPARE(lista.ui.txtElim->text(), QString("Tipo 120"));
-            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
+            QCOMPARE(findControl<QLineEdit>(&lista, "txtElim")->text(), QString("Tipo 120"));
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), expected);
     }
@@ -295,28 +276,29 @@ private slots:
         startWithList("Banca\r\n");
         // A folder where the list should be: neither readable nor writable as a file.
         QVERIFY(QFile::remove(listFile()));
-        QVERIFY(QDir(m_program.path()).mkdir("lista.txt"));
+        QVERIFY(QDir(m_started->folders.programPath()).mkdir("lista.txt"));
         openLista([&](TypesWindow& lista) {
-            QCOMPARE(m_platform.messages.size(), std::size_t(1));
-            QVERIFY(m_platform.messages[0].text.startsWith(
+            QCOMPARE(m_platform->messages.size(), std::size_t(1));
+            QVERIFY(m_platform->messages[0].text.startsWith(
                 "Impossibile leggere l'elenco dei tipi di scadenza"));
-            QCOMPARE(lista.ui.List1->count(), 0);
-            QTest::keyClicks(lista.ui.Text2, "Bollo moto");
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
-            QCOMPARE(m_platform.messages.size(), std::size_t(2));
-            QVERIFY(m_platform.messages[1].text.startsWith(
+            QCOMPARE(findControl<QListWidget>(&lista, "List1")->count(), 0);
+            QTest::keyClicks(findControl<QLineEdit>(&lista, "Text2"), "Bollo moto");
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
+            QCOMPARE(m_platform->messages.size(), std::size_t(2));
+            QVERIFY(m_platform->messages[1].text.startsWith(
                 "Impossibile aggiungere il tipo all'elenco"));
-            QCOMPARE(m_platform.messages[1].icon, Platform::Icon::Warning);
+            QCOMPARE(m_platform->messages[1].icon, Platform::Icon::Warning);
             QVERIFY(lista.isVisible());
-            QCOMPARE(lista.ui.Text2->text(), QString("Bollo moto"));
+            QCOMPARE(findControl<QLineEdit>(&lista, "Text2")->text(), QString("Bollo moto"));
             // Pressing delete on an empty list does nothing.
-            QTest::mousePress(lista.ui.List1->viewport(), Qt::LeftButton);
-            QTRY_VERIFY(lista.ui.cmdEl->isEnabled());
-            QTest::mouseClick(lista.ui.cmdEl, Qt::LeftButton);
+            QTest::mousePress(findControl<QListWidget>(&lista, "List1")->viewport(),
+                              Qt::LeftButton);
+            QTRY_VERIFY(findControl<QPushButton>(&lista, "cmdEl")->isEnabled());
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdEl"), Qt::LeftButton);
             QVERIFY(lista.isVisible());
-            QTest::mouseClick(lista.ui.Label1, Qt::LeftButton);
+            QTest::mouseClick(findControl<MouseLabel>(&lista, "Label1"), Qt::LeftButton);
         });
-        QCOMPARE(m_platform.messages.size(), std::size_t(2));
+        QCOMPARE(m_platform->messages.size(), std::size_t(2));
         QVERIFY(QFileInfo(listFile()).isDir());
     }
 
@@ -324,12 +306,12 @@ private slots:
     {
         startWithList("Banca\r\n");
         openLista([&](TypesWindow& lista) {
-            lista.ui.Text2->setText(QString::fromUtf8("Tassa \u4e2d"));
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
-            QCOMPARE(m_platform.messages.size(), std::size_t(1));
+            findControl<QLineEdit>(&lista, "Text2")->setText(QString::fromUtf8("Tassa \u4e2d"));
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
+            QCOMPARE(m_platform->messages.size(), std::size_t(1));
             QVERIFY(lista.isVisible());
-            lista.ui.Text2->setText(QString::fromUtf8("Tassa €"));
-            QTest::mouseClick(lista.ui.cmdAd, Qt::LeftButton);
+            findControl<QLineEdit>(&lista, "Text2")->setText(QString::fromUtf8("Tassa €"));
+            QTest::mouseClick(findControl<QPushButton>(&lista, "cmdAd"), Qt::LeftButton);
         });
         QCOMPARE(listBytes(), QByteArray("Banca\r\nTassa \x80\r\n"));
     }

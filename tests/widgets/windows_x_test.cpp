@@ -2,10 +2,9 @@
 // windows really masked, so that their corners show what lies behind them.
 
 #include "alarm/alarm_notice_layout.h"
-#include "fake_platform.h"
 #include "info/info_window.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/nothing_due_window.h"
+#include "started_window.h"
 #include "types/types_window_layout.h"
 #include "widgets/look.h"
 #include "widgets/rounded_outline.h"
@@ -14,7 +13,6 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 class WindowsOnXTest : public QObject {
@@ -22,7 +20,6 @@ class WindowsOnXTest : public QObject {
 
     // A magenta backdrop: whatever a mask cuts away shows it.
     QWidget m_backdrop;
-    QTemporaryDir m_work;
 
     static QImage photograph(QWidget& window)
     {
@@ -61,16 +58,13 @@ private slots:
         m_backdrop.setGeometry(QGuiApplication::primaryScreen()->geometry());
         m_backdrop.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_backdrop));
-        QDir::setCurrent(m_work.path());
     }
 
     void mainWindowIsShownAndPhotographed()
     {
-        FakePlatform platform;
-        platform.folder = m_work.path();
-        Startup startup = startUp(platform);
-        QVERIFY(startup.started);
-        MainWindow w(platform, std::move(*startup.started));
+        StartedWindow s;
+        QVERIFY(s.start());
+        MainWindow& w = s.w();
         w.move(0, 0);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -82,8 +76,8 @@ private slots:
         // (Windows has no selection).
         if (QGuiApplication::clipboard()->supportsSelection()) {
             QGuiApplication::clipboard()->setText("3.4.2005 x", QClipboard::Selection);
-            QTest::mouseClick(w.ui.D2, Qt::MiddleButton);
-            QCOMPARE(w.ui.D2->text(), QString("3/4/2005"));
+            QTest::mouseClick(s.find<QLineEdit>("D2"), Qt::MiddleButton);
+            QCOMPARE(s.find<QLineEdit>("D2")->text(), QString("3/4/2005"));
         }
     }
 

@@ -1,11 +1,12 @@
 #pragma once
-// Archives for window tests: cards built slot by slot, files written and read as bytes.
+// Archives for window tests: cards built slot by slot, and the byte helpers of test_files.h
+// for Qt's paths and byte arrays.
 
 #include "core/deadline_card.h"
 #include "core/slot_table.h"
+#include "test_files.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 struct SlotValues {
@@ -32,18 +33,20 @@ inline QByteArray recordBytes(const DeadlineCard& card)
     return QByteArray(record.data(), static_cast<qsizetype>(record.size()));
 }
 
+inline std::filesystem::path filePath(const QString& path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
 inline void writeBytes(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(bytes);
+    writeBytes(filePath(path), std::string_view(bytes.constData(), bytes.size()));
 }
 
 inline QByteArray readBytes(const QString& path)
 {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
+    const std::string bytes = readBytes(filePath(path));
+    return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 inline DeadlineCard cardOf(const QByteArray& bytes)

@@ -91,7 +91,7 @@ private slots:
         lista.show();
         checkWindow(&lista);
 
-        AlarmNotice notice(s.w().ui, s.platform);
+        AlarmNotice notice(QString(), QString(), QString(), s.platform);
         notice.show();
         checkWindow(&notice);
     }

@@ -1,4 +1,4 @@
-// The alarm's rules without a window: the "Pari a" display, the target, the counter's step,
+// The alarm's rules without a window: the "Pari a" display, the target, the counter,
 // the caption and the sound of each type.
 
 #include "alarm/alarm_rules.h"
@@ -25,15 +25,29 @@ TEST(AlarmRules, minutesDisplayAndTargetFollowTheWorkedValues)
     }
 }
 
-TEST(AlarmRules, counterStepReadsTheTextAsANumber)
+TEST(AlarmRules, counterIsTheWholeSecondsElapsedAndReachesOnlyANumberTarget)
 {
-    EXPECT_EQ(nextCount("0"), "1");
-    EXPECT_EQ(nextCount("59"), "60");
-    EXPECT_EQ(nextCount("3599"), "3600");
-    EXPECT_EQ(nextCount(""), "1");
-    EXPECT_EQ(nextCount("12abc"), "13");
-    // A huge text never overflows into a negative count.
-    EXPECT_EQ(nextCount("99999999999999999999999").front(), '9');
+    struct Row {
+        std::int64_t armedAt, now;
+        std::int64_t seconds;
+        const char* target;
+        bool reached;
+    };
+    for (const Row& row : {
+             Row{5000, 5000, 0, "60", false},             // armed this instant
+             Row{5000, 64999, 59, "60", false},           // a millisecond short of the minute
+             Row{5000, 65000, 60, "60", true},            // the minute
+             Row{5000, 5000 + 1860000, 1860, "60", true}, // woken 30 minutes later: at once
+             Row{5000, 4000, 0, "60", false},             // a reading before arming counts none
+             Row{0, 3600000, 3600, "3600", true},
+             Row{0, 3600000, 3600, "", false}, // no target is ever reached
+             Row{0, 3600000, 3600, "60x", false},
+             Row{0, 3600000, 3600, "0", false},
+         }) {
+        SCOPED_TRACE(row.now);
+        EXPECT_EQ(elapsedSeconds(row.armedAt, row.now), row.seconds);
+        EXPECT_EQ(targetReached(row.seconds, row.target), row.reached);
+    }
 }
 
 TEST(AlarmRules, captionCountsOnlyWhileMinimised)

@@ -7,8 +7,11 @@
 void FakePlatform::message(QWidget*, const QString& text, Icon icon, const QString& title)
 {
     messages.push_back({text, icon, title});
-    if (onMessage)
+    if (onMessage) {
+        ++modalDepth;
         onMessage(messages.back());
+        --modalDepth;
+    }
 }
 
 bool FakePlatform::askYesNo(QWidget*, const QString& text)
@@ -36,13 +39,26 @@ int FakePlatform::runModal(QDialog* dialog)
     dialog->setModal(true);
     dialog->show();
     if (onModal) {
+        ++modalDepth;
         onModal(dialog);
+        --modalDepth;
     } else if (dialog->isVisible()) {
         dialog->accept();
     }
     // The dialog decided how it closed (accept, reject or done(n)).
     dialog->hide();
     return dialog->result();
+}
+
+void FakePlatform::passTime(qint64 ms, int clocks)
+{
+    if (clocks & Wall) {
+        const QDateTime moved = QDateTime(todayDate, nowTime).addMSecs(ms);
+        todayDate = moved.date();
+        nowTime = moved.time();
+    }
+    if (clocks & Elapsed)
+        bootMs += ms;
 }
 
 QStringList FakePlatform::messageTexts() const

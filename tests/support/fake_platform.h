@@ -1,6 +1,6 @@
 #pragma once
-// A recording platform for window tests: fixed today, scripted Yes/No answers and modal
-// results, and every message, beep and sound in order.
+// A recording platform for window tests: a wall clock and an elapsed clock that the test
+// moves, scripted Yes/No answers and modal results, and every message, beep and sound in order.
 
 #include "platform/platform.h"
 
@@ -27,16 +27,24 @@ public:
     void prepareSound() override {}
     QDate today() override { return todayDate; }
     QDateTime now() override { return QDateTime(todayDate, nowTime); }
+    qint64 elapsedMs() override { return bootMs; }
     QString programFolder() override { return folder; }
     std::unique_ptr<PrintJob> defaultPrinter(const QString& documentName) override;
     int runModal(QDialog* dialog) override;
+    bool showingModal() override { return modalDepth > 0; }
     void quit() override { ++quits; }
 
     // Message texts only, in order.
     QStringList messageTexts() const;
 
+    // Moves the wall clock, the elapsed clock or both: a suspend moves both, a clock set by
+    // hand the wall clock alone, a stalled program neither (its ticks come late).
+    enum Clock { Wall = 1, Elapsed = 2, Both = Wall | Elapsed };
+    void passTime(qint64 ms, int clocks = Both);
+
     QDate todayDate{2005, 3, 10};
     QTime nowTime{9, 30};
+    qint64 bootMs = 1000000;
     QString folder;
     std::deque<bool> yesNoAnswers; // answered front first; No when empty
     std::function<std::unique_ptr<QPrinter>()> printerFactory; // none when unset
@@ -52,4 +60,5 @@ public:
     QStringList played;
     int beeps = 0;
     int quits = 0;
+    int modalDepth = 0; // while onModal or onMessage runs
 };

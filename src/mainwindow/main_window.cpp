@@ -51,6 +51,8 @@ MainWindow::MainWindow(Platform& platform, StartedCard started, QWidget* parent)
     ui.Timer2->start();
     ui.Label5->setText(shortDateText(m_judgedOn));
 
+    m_dayCheck.setParent(this);
+    m_dayCheck.setObjectName("dayCheck");
     m_dayCheck.setSingleShot(true);
     connect(&m_dayCheck, &QTimer::timeout, this, &MainWindow::checkDay);
     scheduleDayCheck();

@@ -366,6 +366,58 @@ private slots:
         QCOMPARE(Label111->text(), QString("0"));
     }
 
+    // The count is of the time that passed on the elapsed clock: a tick only looks at it.
+    void countIsOfTheTimeThatPassedWhateverTheTicksAndTheWallClock_data()
+    {
+        QTest::addColumn<qint64>("jumpMs");
+        QTest::addColumn<int>("clocks");
+        QTest::addColumn<int>("ticksToNotice"); // after the jump
+        QTest::addColumn<QString>("counterAtNotice");
+        constexpr qint64 kMinute = 60 * 1000;
+        // Eight one-second ticks, then the jump, then ticks a second apart until the notice.
+        QTest::newRow("asleep 30 minutes")
+            << 30 * kMinute << int(FakePlatform::Both) << 1 << "1809";
+        QTest::newRow("stalled 30 seconds") << 30 * 1000LL << int(FakePlatform::Both) << 22 << "60";
+        QTest::newRow("clock set back an hour")
+            << -60 * kMinute << int(FakePlatform::Wall) << 52 << "60";
+        QTest::newRow("clock set forward an hour")
+            << 60 * kMinute << int(FakePlatform::Wall) << 52 << "60";
+    }
+    void countIsOfTheTimeThatPassedWhateverTheTicksAndTheWallClock()
+    {
+        QFETCH(qint64, jumpMs);
+        QFETCH(int, clocks);
+        QFETCH(int, ticksToNotice);
+        QFETCH(QString, counterAtNotice);
+        auto s = started();
+        QVERIFY(s);
+        MouseLabel* Label111 = s->find<MouseLabel>("Label111");
+        arm(*s, "Appuntamento", "1");
+        int notices = 0;
+        QString counterSeen, captionSeen;
+        s->platform.onModal = [&](QDialog* d) {
+            ++notices;
+            counterSeen = Label111->text();
+            captionSeen = s->window->windowTitle();
+            QTest::mouseClick(findControl<QPushButton>(d, "Command1"), Qt::LeftButton);
+        };
+        for (int n = 1; n <= 8; ++n)
+            tick(*s);
+        QCOMPARE(Label111->text(), QString("8"));
+        s->platform.passTime(jumpMs, clocks);
+        int ticks = 0;
+        while (notices == 0 && ticks < 120) {
+            tick(*s);
+            ++ticks;
+        }
+        QCOMPARE(ticks, ticksToNotice);
+        QCOMPARE(notices, 1);
+        QCOMPARE(counterSeen, counterAtNotice);
+        // The caption shows the same counter, as it stood before the tick that fired.
+        QCOMPARE(captionSeen, QStringLiteral("Allarme Attivo da: %1 sec.")
+                                  .arg(ticksToNotice == 1 ? 8 : counterAtNotice.toInt() - 1));
+    }
+
     void noticeShowsTypedMarkupAsTyped()
     {
         auto s = started();

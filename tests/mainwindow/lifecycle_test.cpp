@@ -233,6 +233,138 @@ private slots:
         QCOMPARE(s->find<MouseLabel>("Label5")->text(), QString("01/01/05"));
     }
 
+    // Started at 23:59:30 on 10/03/05 on a card due tomorrow (1), expired yesterday (2) and
+    // due on the 14th with three days' notice (3).
+    std::unique_ptr<StartedWindow> startBeforeMidnight()
+    {
+        writeBytes(archive(), recordBytes(cardWith({{1, {"11/03/05", "Bollo"}},
+                                                    {2, {"09/03/05", "Luce"}},
+                                                    {3, {"14/03/05", "Gas", "3"}}})));
+        auto s = std::make_unique<StartedWindow>(m_folders);
+        s->platform.nowTime = QTime(23, 59, 30);
+        if (!s->start())
+            return nullptr;
+        s->platform.messages.clear();
+        s->platform.modalWindows.clear();
+        return s;
+    }
+
+    static void checkTheDay(StartedWindow& s)
+    {
+        QMetaObject::invokeMethod(s.find<QTimer>("dayCheck"), "timeout");
+    }
+
+    // The boxes not in the layout's colours, as "name=#rrggbb".
+    static QStringList colouredBoxes(StartedWindow& s)
+    {
+        QStringList found;
+        for (const SlotRow& row : s.rows()) {
+            if (backColour(row.date) != toolTipColour())
+                found << row.date->objectName() + "=" + backColour(row.date).name();
+            if (backColour(row.days) != QColor(64, 0, 0))
+                found << row.days->objectName() + "=" + backColour(row.days).name();
+        }
+        return found;
+    }
+
+    // A day that begins while the program runs is judged like a start's, on the slots as the
+    // window shows them, with the start's messages in the start's order and its colours, but
+    // no Form1 and no write.
+    void aNewDayWhileRunningIsJudgedLikeAStart_data()
+    {
+        QTest::addColumn<qint64>("jumpMs");
+        QTest::addColumn<int>("clocks");
+        QTest::addColumn<QString>("today");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("coloured");
+        const QString soon = "A breve hai qualche scadenza!",
+                      todayDue = "Oggi hai qualche scadenza!";
+        constexpr qint64 kDay = 24 * 3600 * 1000LL;
+        // Slot 4's date, 11/03/05, is typed after the start and never saved.
+        QTest::newRow("midnight") << 60 * 1000LL << int(FakePlatform::Both) << "11/03/05"
+                                  << QStringList{soon, "Scadenza scaduta da 2 giorni!", todayDue,
+                                                 todayDue}
+                                  << QStringList{"txtTelefono=#ff0000", "seg2=#c0ffc0",
+                                                 "seg3=#c04000", "txtData2=#ff0000"};
+        QTest::newRow("woken two days later")
+            << 2 * kDay << int(FakePlatform::Both) << "12/03/05"
+            << QStringList{"Scadenza scaduta da 1 giorno!", "Scadenza scaduta da 3 giorni!",
+                           "Scadenza scaduta da 1 giorno!"}
+            << QStringList{"seg1=#c0ffc0", "seg2=#c0ffc0", "seg4=#c0ffc0"};
+        QTest::newRow("clock set back a day")
+            << -kDay << int(FakePlatform::Wall) << "09/03/05" << QStringList{todayDue}
+            << QStringList{"txtNome=#ff0000"};
+    }
+    void aNewDayWhileRunningIsJudgedLikeAStart()
+    {
+        QFETCH(qint64, jumpMs);
+        QFETCH(int, clocks);
+        QFETCH(QString, today);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, coloured);
+        auto s = startBeforeMidnight();
+        QVERIFY(s);
+        QCOMPARE(colouredBoxes(*s), (QStringList{"seg1=#c04000", "seg2=#c0ffc0"}));
+        QTest::keyClicks(s->row(4).date, "11/03/05");
+        const QByteArray saved = readBytes(archive());
+
+        checkTheDay(*s); // the same day: nothing
+        QVERIFY(s->platform.messages.empty());
+        s->platform.passTime(jumpMs, clocks);
+        checkTheDay(*s);
+        QCOMPARE(s->find<MouseLabel>("Label5")->text(), today);
+        QCOMPARE(s->platform.messageTexts(), messages);
+        QCOMPARE(colouredBoxes(*s), coloured);
+        QVERIFY(s->platform.modalWindows.isEmpty());
+        QCOMPARE(readBytes(archive()), saved);
+        checkTheDay(*s); // told once
+        QCOMPARE(s->platform.messageTexts(), messages);
+    }
+
+    // A new day that comes while a modal window or message is open is told once it closes.
+    void aNewDayDuringAModalMomentIsToldOnceAfterIt_data()
+    {
+        QTest::addColumn<bool>("typesWindow");
+        QTest::newRow("types window") << true;
+        QTest::newRow("message") << false;
+    }
+    void aNewDayDuringAModalMomentIsToldOnceAfterIt()
+    {
+        QFETCH(bool, typesWindow);
+        auto s = startBeforeMidnight();
+        QVERIFY(s);
+        int toldInside = -1;
+        auto midnightInside = [&] {
+            s->platform.passTime(60 * 1000);
+            const std::size_t before = s->platform.messages.size();
+            checkTheDay(*s);
+            toldInside = int(s->platform.messages.size() - before);
+        };
+        if (typesWindow) {
+            s->platform.onModal = [&](QDialog* d) {
+                midnightInside();
+                d->reject();
+            };
+            QTest::mouseClick(s->find<QPushButton>("cmdList"), Qt::LeftButton);
+        } else {
+            s->platform.onMessage = [&](const FakePlatform::Message&) {
+                s->platform.onMessage = nullptr;
+                midnightInside();
+            };
+            QTest::mouseClick(s->find<QLineEdit>("Text2"), Qt::LeftButton);
+        }
+        QCOMPARE(toldInside, 0);
+        QCOMPARE(s->find<MouseLabel>("Label5")->text(), QString("10/03/05"));
+        s->platform.messages.clear();
+        checkTheDay(*s);
+        QCOMPARE(s->find<MouseLabel>("Label5")->text(), QString("11/03/05"));
+        QCOMPARE(s->platform.messageTexts(),
+                 (QStringList{"A breve hai qualche scadenza!", "Scadenza scaduta da 2 giorni!",
+                              "Oggi hai qualche scadenza!"}));
+        checkTheDay(*s);
+        QCOMPARE(s->platform.messages.size(), std::size_t(3));
+    }
+
     void firstStartCreatesTheArchiveInTheWorkingFolderAndShowsAnEmptyCard()
     {
         auto s = startHere();

@@ -17,6 +17,16 @@
 
 namespace {
 
+// The bench builds without the tests' support library: its own lookup by name, which ends the
+// run when a control is missing.
+template <class T> T* control(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
 class BenchPlatform : public QtPlatform {
 public:
     QString folder;
@@ -37,16 +47,6 @@ public:
         return dialog->result();
     }
 };
-
-// The bench builds without the tests' support library: its own lookup by name, which ends the
-// run when a control is missing.
-template <class T> T* control(const QObject* parent, const char* name)
-{
-    T* found = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control named %s", name);
-    return found;
-}
 
 void pick(QComboBox* box, const QString& text)
 {

@@ -38,7 +38,8 @@ inline constexpr int kMainHeightTwips = 8190;
 inline const QColor kDaysBack{64, 0, 0};
 inline const QColor kDaysFore{0, 192, 0};
 inline const QColor kDateFore{0, 0, 128};
-inline const QColor kInfoNormal{128, 0, 0};
+// Light enough to read on the dark red of the background picture.
+inline const QColor kInfoNormal{255, 96, 96};
 
 // The date and days boxes' colours of a slot without a finding.
 void plainSlotColours(const SlotControls& s);

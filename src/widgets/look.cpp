@@ -51,6 +51,18 @@ QPalette::ColorRole backRole(const QWidget* w)
     return QPalette::Window;
 }
 
+QPalette::ColorRole foreRole(const QWidget* w)
+{
+    switch (backRole(w)) {
+    case QPalette::Base:
+        return QPalette::Text;
+    case QPalette::Button:
+        return QPalette::ButtonText;
+    default:
+        return QPalette::WindowText;
+    }
+}
+
 double luminance(const QColor& c)
 {
     auto linear = [](double v) {
@@ -71,11 +83,9 @@ void applyOwnLook(QWidget* w)
     QPalette p;
     if (back.isValid())
         p.setColor(backRole(w), back);
-    if (fore.isValid()) {
-        p.setColor(QPalette::Text, fore);
-        p.setColor(QPalette::WindowText, fore);
-        p.setColor(QPalette::ButtonText, fore);
-    }
+    // Only the text drawn on that background: a window's pair must not reach the boxes in it.
+    if (fore.isValid())
+        p.setColor(foreRole(w), fore);
     w->setPalette(p);
     // Labels and frames only paint a background of their own when asked.
     w->setAutoFillBackground(back.isValid() && backRole(w) == QPalette::Window);
@@ -147,11 +157,7 @@ QColor backColour(const QWidget* w)
 
 QColor foreColour(const QWidget* w)
 {
-    if (qobject_cast<const QLabel*>(w))
-        return w->palette().color(QPalette::WindowText);
-    if (qobject_cast<const QAbstractButton*>(w))
-        return w->palette().color(QPalette::ButtonText);
-    return w->palette().color(QPalette::Text);
+    return w->palette().color(foreRole(w));
 }
 
 double contrastRatio(const QColor& a, const QColor& b)

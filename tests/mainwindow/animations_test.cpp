@@ -409,7 +409,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w));
         const QString family = Label1->font().family();
         QCOMPARE(Label1->font().pointSizeF(), 9.75);
-        QCOMPARE(foreColour(Label1), QColor(128, 0, 0));
+        QCOMPARE(foreColour(Label1), QColor(255, 96, 96));
 
         const auto hover = [&] {
             QTest::mouseMove(Label1, centreOf(Label1));
@@ -419,7 +419,7 @@ private slots:
             QCOMPARE(Label1->font().family(), family);
         };
         const auto isReset = [&] {
-            return Label1->font().pointSizeF() == 10.0 && foreColour(Label1) == QColor(128, 0, 0);
+            return Label1->font().pointSizeF() == 10.0 && foreColour(Label1) == QColor(255, 96, 96);
         };
 
         // Off the label onto the background picture: still large and green.

@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(findControl<LimitedTextEdit>(&w, "TestoAl")->maxLength(), 100);
         QCOMPARE(backColour(findControl<QLineEdit>(&w, "Text3")), QColor(192, 64, 0));
         QCOMPARE(backColour(findControl<QLineEdit>(&w, "Text2")), QColor(192, 255, 192));
-        QCOMPARE(foreColour(findControl<MouseLabel>(&w, "Label1")), QColor(128, 0, 0));
+        QCOMPARE(foreColour(findControl<MouseLabel>(&w, "Label1")), QColor(255, 96, 96));
         QCOMPARE(findControl<MouseLabel>(&w, "Label1")->font().pointSizeF(), 9.75);
     }
 

@@ -56,6 +56,8 @@ std::string desktopEntryText(const DesktopEntry& entry)
     if (!entry.comment.empty())
         text += "Comment=" + escapeStringValue(entry.comment) + "\n";
     text += "Exec=" + escapeStringValue(quoteExecArgument(entry.program)) + "\n";
+    if (entry.tryExec)
+        text += "TryExec=" + escapeStringValue(entry.program) + "\n";
     if (!entry.workingDirectory.empty())
         text += "Path=" + escapeStringValue(entry.workingDirectory) + "\n";
     if (!entry.icon.empty())

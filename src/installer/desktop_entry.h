@@ -12,7 +12,9 @@ struct DesktopEntry {
     std::string program; // absolute path of the executable
     std::string workingDirectory;
     bool autostart = false;
-    std::string icon; // absolute path of a picture file; none when empty
+    std::string icon; // absolute path of a picture file, or an icon theme's name; none when empty
+    // The entry starts nothing once the program is gone (a package removed).
+    bool tryExec = false;
 };
 
 // A string value as stored after "Key=": backslash, newline, tab and carriage return escaped.

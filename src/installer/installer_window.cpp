@@ -167,6 +167,11 @@ bool InstallerWindow::shortcutStep(SpecialFolder folder)
     if (failed)
         return false;
 
+    const QString packageId = platformPackageDesktopId();
+    // The package's own menu entry is the one in the menu: a second would show the program twice.
+    if (!packageId.isEmpty() && folder == SpecialFolder::Programs)
+        return true;
+
     std::optional<ShortcutFailure> failure;
     {
         WaitCursor wait;
@@ -184,6 +189,15 @@ bool InstallerWindow::shortcutStep(SpecialFolder folder)
             QDir(programFolder()).absoluteFilePath(QStringLiteral("Tempestina10.png"));
         if (request.desktopEntry && QFileInfo::exists(icon))
             request.icon = icon.toStdString();
+        if (!packageId.isEmpty()) {
+            // The program chooses its own data folder, and the package's theme has its icon;
+            // once the package is removed, a login starts nothing.
+            request.shellLink = false;
+            request.entryFileName = packageId.toStdString();
+            request.link.workingDirectory.clear();
+            request.icon = packageId.toStdString();
+            request.tryExec = true;
+        }
         failure = writeShortcut(platformSpecialFolder(folder), request);
     }
     if (!failure)

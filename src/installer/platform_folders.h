@@ -10,3 +10,6 @@
 std::string platformSpecialFolder(SpecialFolder folder);
 bool platformReadsDesktopEntries();
 QString platformMainProgramFileName();
+// The package's menu entry id when Pontilo came with a system-wide package, which has its own
+// menu entry and icon: then only the login entry is written. Empty otherwise.
+QString platformPackageDesktopId();

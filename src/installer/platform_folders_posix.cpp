@@ -22,5 +22,18 @@ bool platformReadsDesktopEntries()
 
 QString platformMainProgramFileName()
 {
+#ifdef T10_SYSTEM_LAYOUT
+    return QStringLiteral(T10_PROGRAM_NAME);
+#else
     return QStringLiteral("Tempestina10");
+#endif
+}
+
+QString platformPackageDesktopId()
+{
+#ifdef T10_SYSTEM_LAYOUT
+    return QStringLiteral(T10_APP_ID);
+#else
+    return {};
+#endif
 }

@@ -26,3 +26,8 @@ QString platformMainProgramFileName()
 {
     return QStringLiteral("Tempestina10.exe");
 }
+
+QString platformPackageDesktopId()
+{
+    return {};
+}

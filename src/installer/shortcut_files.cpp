@@ -45,26 +45,32 @@ std::optional<ShortcutFailure> writeShortcut(const std::string& folder,
     if (error)
         return ShortcutFailure{folder, true, italianReason(error)};
 
-    const fs::path lnkFile = dir / fromUtf8(request.name + ".lnk");
-    std::string lnkBytes;
-    try {
-        const std::vector<std::uint8_t> bytes = shellLinkBytes(request.link);
-        lnkBytes.assign(bytes.begin(), bytes.end());
-    } catch (const std::length_error&) {
-        return ShortcutFailure{toUtf8(lnkFile), false, "un testo del collegamento è troppo lungo"};
+    if (request.shellLink) {
+        const fs::path lnkFile = dir / fromUtf8(request.name + ".lnk");
+        std::string lnkBytes;
+        try {
+            const std::vector<std::uint8_t> bytes = shellLinkBytes(request.link);
+            lnkBytes.assign(bytes.begin(), bytes.end());
+        } catch (const std::length_error&) {
+            return ShortcutFailure{toUtf8(lnkFile), false,
+                                   "un testo del collegamento è troppo lungo"};
+        }
+        // Written beside and renamed over, so a reader never sees half a shortcut.
+        if (const int e = replaceContent(lnkFile, lnkBytes))
+            return ShortcutFailure{toUtf8(lnkFile), false, italianReason(errorCode(e))};
     }
-    // Written beside and renamed over, so a reader never sees half a shortcut.
-    if (const int e = replaceContent(lnkFile, lnkBytes))
-        return ShortcutFailure{toUtf8(lnkFile), false, italianReason(errorCode(e))};
 
     if (request.desktopEntry) {
-        const fs::path desktopFile = dir / fromUtf8(request.name + ".desktop");
+        const std::string fileName =
+            request.entryFileName.empty() ? request.name : request.entryFileName;
+        const fs::path desktopFile = dir / fromUtf8(fileName + ".desktop");
         const DesktopEntry entry{request.name,
                                  request.link.description,
                                  request.link.targetPath,
                                  request.link.workingDirectory,
                                  request.autostart,
-                                 request.icon};
+                                 request.icon,
+                                 request.tryExec};
         if (const int e = replaceContent(desktopFile, desktopEntryText(entry)))
             return ShortcutFailure{toUtf8(desktopFile), false, italianReason(errorCode(e))};
     }

@@ -13,7 +13,10 @@ struct ShortcutRequest {
     std::string name;          // file name without extension
     bool desktopEntry = false; // also write name + ".desktop"
     bool autostart = false;    // the entry is for the autostart folder
-    std::string icon;          // the entry's picture file, absolute; none when empty
+    std::string icon;          // the entry's picture file, absolute, or a theme's icon name
+    bool shellLink = true;     // write name + ".lnk"
+    std::string entryFileName; // the .desktop file's name without extension; name when empty
+    bool tryExec = false;      // the entry names the program as its TryExec too
 };
 
 struct ShortcutFailure {

@@ -4,6 +4,7 @@
 #include "mainwindow/main_window.h"
 #include "platform/display_server.h"
 #include "platform/high_contrast.h"
+#include "platform/program_folders.h"
 #include "platform/qt_platform.h"
 #include "widgets/look.h"
 
@@ -35,6 +36,16 @@ int main(int argc, char* argv[])
         QApplication::installTranslator(&qtItalian);
 
     QtPlatform platform;
+    // Installed system-wide, each person's files and archive live in their own data folder,
+    // whatever folder a launcher started the program in.
+    if (platform.folders().systemWide) {
+        QGuiApplication::setDesktopFileName(installedDesktopId());
+        const QString problem = enterPersonalFolder(platform.folders());
+        if (!problem.isEmpty()) {
+            platform.message(nullptr, problem, Platform::Icon::Warning, {});
+            return 1;
+        }
+    }
     // The start notices and the nothing-due window come before the main window is made: a
     // start that ends there never makes it, and the first window shows sooner.
     Startup startup = startUp(platform);

@@ -8,7 +8,13 @@
 #include <QDialog>
 #include <QMessageBox>
 
-QtPlatform::QtPlatform(QObject* parent) : QObject(parent)
+QtPlatform::QtPlatform(QObject* parent) : QtPlatform(installedProgramFolders(), parent)
+{
+}
+
+QtPlatform::QtPlatform(ProgramFolders folders, QObject* parent)
+    : QObject(parent), m_folders(std::move(folders)),
+      m_wavePlayer(m_folders.modules, &QApplication::beep)
 {
 }
 
@@ -37,7 +43,7 @@ void QtPlatform::beep()
 
 void QtPlatform::playWave(const QString& path)
 {
-    m_wavePlayer.play(path);
+    m_wavePlayer.play(soundFile(m_folders, path));
 }
 
 void QtPlatform::prepareSound()
@@ -62,15 +68,15 @@ qint64 QtPlatform::elapsedMs()
 
 QString QtPlatform::programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return m_folders.personal;
 }
 
 std::unique_ptr<PrintJob> QtPlatform::defaultPrinter(const QString& documentName)
 {
     if (!m_printModuleTried) {
         m_printModuleTried = true;
-        m_createPrintJob = reinterpret_cast<CreateDefaultPrintJob>(programModuleEntry(
-            QCoreApplication::applicationDirPath(), kPrintModuleName, kCreateDefaultPrintJob));
+        m_createPrintJob = reinterpret_cast<CreateDefaultPrintJob>(
+            programModuleEntry(m_folders.modules, kPrintModuleName, kCreateDefaultPrintJob));
     }
     return std::unique_ptr<PrintJob>(m_createPrintJob ? m_createPrintJob(documentName) : nullptr);
 }

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "platform/print_job.h"
+#include "platform/program_folders.h"
 #include "platform/wave_player.h"
 
 #include <QObject>
@@ -10,7 +11,11 @@
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
 public:
+    // The folders as this build lays them out unless given.
     explicit QtPlatform(QObject* parent = nullptr);
+    explicit QtPlatform(ProgramFolders folders, QObject* parent = nullptr);
+
+    const ProgramFolders& folders() const { return m_folders; }
 
     void message(QWidget* parent, const QString& text, Icon icon, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
@@ -27,6 +32,7 @@ public:
     void quit() override;
 
 private:
+    ProgramFolders m_folders; // before the player, which loads its module from there
     WavePlayer m_wavePlayer;
     bool m_printModuleTried = false;
     CreateDefaultPrintJob m_createPrintJob = nullptr;

@@ -98,6 +98,22 @@ TEST(DesktopEntry, exactTextOfAPlainEntry)
     EXPECT_EQ(lineOf(desktopEntryText(withIcon), "Icon"), "/opt/t/Tempestina10.png");
 }
 
+TEST(DesktopEntry, tryExecNamesTheProgramUnquoted)
+{
+    // The package's login entry: no working folder, a theme's icon, and a TryExec that a
+    // session checks before starting anything.
+    const DesktopEntry entry{"Tempestina10", "Coll", kAwkward, "", true, "org.example.T", true};
+    const std::string text = desktopEntryText(entry);
+    EXPECT_EQ(lineOf(text, "TryExec"),
+              R"(/home/anna/Il mio "posto" $HOME 100% `sì`\\ok/Tempestina10)");
+    EXPECT_EQ(lineOf(text, "Path"), "");
+    EXPECT_EQ(lineOf(text, "Icon"), "org.example.T");
+    const CommandResult checked = validate(text);
+    EXPECT_EQ(checked.status, 0) << checked.output;
+    EXPECT_EQ(lineOf(desktopEntryText(DesktopEntry{"T", "", "/opt/T", "", false, ""}), "TryExec"),
+              "");
+}
+
 TEST(DesktopEntry, execQuotesBlanksQuotesDollarsPercentsAndBackslashes)
 {
     const DesktopEntry entry{"Tempestina10", "Coll",

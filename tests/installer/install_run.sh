@@ -3,7 +3,9 @@
 # the XDG data folder, shortcuts that point into it with its icon, written on a first install
 # only, the Archivio.DAT and lista.txt of a run in build/dist/ moved in, the user's files kept
 # through all of it, and nothing written outside the temporary home.
-# usage: install_run.sh <build/dist> <source folder>
+# The files are those the build's install rules lay out, from the one list of what an install
+# brings.
+# usage: install_run.sh <build/dist> <source folder> <build folder whose install rules lay it out>
 set -uo pipefail
 
 built=${1:?program folder of the build}
@@ -11,8 +13,10 @@ source "$(dirname "$0")/../support/checks.sh"
 # A checkout of its own: the install moves files out of its build/dist/.
 source="$work/checkout"
 dist="$source/build/dist"
-mkdir -p "$source/resources" "$dist"
+mkdir -p "$source/resources" "$source/cmake" "$dist"
 cp "${2:?source folder}/tempestina" "$source/"
+cp "$2/cmake/install_list.cmake" "$source/cmake/"
+export T10_INSTALL_FROM=${3:?build folder}
 cp "$2/resources/lista.txt" "$source/resources/"
 cp -a "$built/." "$dist/"
 rm -f "$dist/Archivio.DAT"
@@ -27,7 +31,7 @@ autostart="$HOME/.config/autostart"
 applications="$HOME/.local/share/applications"
 shortcuts=("$autostart/Tempestina10.lnk" "$autostart/Tempestina10.desktop"
            "$applications/Tempestina10.lnk" "$applications/Tempestina10.desktop")
-program=(Tempestina10 Pontilo libt10sound.so tel.wav appu.wav imp.wav calend.wav diffusori.wav Tempestina10.png)
+program=(Tempestina10 Pontilo libt10sound.so libt10print.so tel.wav appu.wav imp.wav calend.wav diffusori.wav Tempestina10.png)
 
 install() {
     "$source/tempestina" install --no-build >"$work/out" 2>&1 || fail "$1: install failed: $(cat "$work/out")"

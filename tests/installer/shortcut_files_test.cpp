@@ -86,6 +86,23 @@ TEST(ShortcutFiles, missingFoldersAreCreatedAndOldFilesReplaced)
     EXPECT_EQ(names, (std::vector<std::string>{"Tempestina10.desktop", "Tempestina10.lnk"}));
 }
 
+TEST(ShortcutFiles, thePackagesLoginEntryAloneUnderItsId)
+{
+    TempFolder temp;
+    ShortcutRequest request = installerRequest(true);
+    request.shellLink = false;
+    request.entryFileName = "org.example.Tempestina10";
+    request.tryExec = true;
+    ASSERT_EQ(writeShortcut(temp.path().string(), request), std::nullopt);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(temp.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"org.example.Tempestina10.desktop"});
+    const std::string text = readText(temp.path() / "org.example.Tempestina10.desktop");
+    EXPECT_NE(text.find("\nName=Tempestina10\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nTryExec=/opt/t/Tempestina10\n"), std::string::npos) << text;
+}
+
 TEST(ShortcutFiles, withoutDesktopEntryOnlyTheLnkIsWritten)
 {
     TempFolder temp;

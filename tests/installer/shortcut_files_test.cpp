@@ -98,7 +98,7 @@ TEST(ShortcutFiles, thePackagesLoginEntryAloneUnderItsId)
     for (const auto& entry : fs::directory_iterator(temp.path()))
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"org.example.Tempestina10.desktop"});
-    const std::string text = readText(temp.path() / "org.example.Tempestina10.desktop");
+    const std::string text = readBytes(temp.path() / "org.example.Tempestina10.desktop");
     EXPECT_NE(text.find("\nName=Tempestina10\n"), std::string::npos) << text;
     EXPECT_NE(text.find("\nTryExec=/opt/t/Tempestina10\n"), std::string::npos) << text;
 }

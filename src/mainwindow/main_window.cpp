@@ -167,23 +167,11 @@ void MainWindow::tellNewDay(QDate today)
         dates[i] = ui.rows[i].date->text().toStdString();
         days[i] = ui.rows[i].days->text().toStdString();
     }
-    for (const NoticeStep& step : startupNotices(dates, days, toYearMonthDay(today))) {
-        switch (step.kind) {
-        case NoticeStep::Kind::Message:
-            m_platform.message(nullptr, QString::fromStdString(step.text),
-                               step.icon == NoticeStep::Icon::Information
-                                   ? Platform::Icon::Information
-                                   : Platform::Icon::None);
-            break;
-        case NoticeStep::Kind::ColourDaysBox:
-        case NoticeStep::Kind::ColourDateBox:
-            applyColourStep(step);
-            break;
-        case NoticeStep::Kind::OfferQuit:
-            // Its "Chiudi" would end the program without saving what was typed.
-            break;
-        }
-    }
+    playNotices(
+        m_platform, startupNotices(dates, days, toYearMonthDay(today)),
+        [this](NoticeStep&& step) { applyColourStep(step); },
+        // Not offered again: its "Chiudi" would end the program without saving what was typed.
+        [] { return true; });
 }
 
 bool MainWindow::checkAndSave()

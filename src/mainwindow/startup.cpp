@@ -62,7 +62,22 @@ bool giveNotices(Platform& platform, const DeadlineCard& card, QDate today,
                  std::vector<NoticeStep>& colours)
 {
     const ShownSlots shown = shownSlots(card);
-    for (NoticeStep& step : startupNotices(shown.dates, shown.days, toYearMonthDay(today))) {
+    return playNotices(
+        platform, startupNotices(shown.dates, shown.days, toYearMonthDay(today)),
+        [&colours](NoticeStep&& step) { colours.push_back(std::move(step)); },
+        [&platform] {
+            NothingDueWindow window;
+            return platform.runModal(&window) != NothingDueWindow::Quit;
+        });
+}
+
+} // namespace
+
+bool playNotices(Platform& platform, std::vector<NoticeStep> steps,
+                 const std::function<void(NoticeStep&&)>& colour,
+                 const std::function<bool()>& offerQuit)
+{
+    for (NoticeStep& step : steps) {
         switch (step.kind) {
         case NoticeStep::Kind::Message:
             platform.message(nullptr, QString::fromStdString(step.text),
@@ -72,20 +87,16 @@ bool giveNotices(Platform& platform, const DeadlineCard& card, QDate today,
             break;
         case NoticeStep::Kind::ColourDaysBox:
         case NoticeStep::Kind::ColourDateBox:
-            colours.push_back(std::move(step));
+            colour(std::move(step));
             break;
-        case NoticeStep::Kind::OfferQuit: {
-            NothingDueWindow window;
-            if (platform.runModal(&window) == NothingDueWindow::Quit)
+        case NoticeStep::Kind::OfferQuit:
+            if (!offerQuit())
                 return false;
             break;
-        }
         }
     }
     return true;
 }
-
-} // namespace
 
 Startup startUp(Platform& platform, std::unique_ptr<CardFile> file)
 {

@@ -6,6 +6,7 @@
 #include "core/card_file.h"
 #include "core/startup_notices.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <QDate>
@@ -32,6 +33,13 @@ struct Startup {
     std::optional<StartedCard> started; // empty when the program must end
     Stop stop = Stop::None;
 };
+
+// Plays the notices of a day in their order: each message through the platform, each colour
+// step through colour, the offer to quit through offerQuit, whose false ends the playing.
+// False when it ended so.
+bool playNotices(Platform& platform, std::vector<NoticeStep> steps,
+                 const std::function<void(NoticeStep&&)>& colour,
+                 const std::function<bool()>& offerQuit);
 
 // Opens Archivio.DAT in the working folder through file (created when missing), reads the
 // card, gives the notices and the nothing-due window. A failure has been told to the user.

@@ -27,20 +27,8 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 source "$here/../support/x_windows.sh"
 
-group=$(ps -o pgid= $$ | tr -d ' ')
 listing="$work/processes"
-# The group but this shell and its ps, the dbus-run-session around it and its bus, which
-# ends with it.
-ours() {
-    ps -o pid=,ppid=,stat=,comm= -g "$group" >"$listing"
-    others=()
-    local p parent stat name
-    while read -r p parent stat name; do
-        [ "$p" = $$ ] || [ "$p" = "$PPID" ] || [ "$parent" = "$PPID" ] && continue
-        [[ $stat == Z* ]] || { [ "$parent" = $$ ] && [ "$name" = ps ]; } && continue
-        others+=("$p")
-    done <"$listing"
-}
+source "$here/../support/process_group.sh"
 pid=
 finish() {
     local status=$?

@@ -5,6 +5,7 @@
 #include "card_builder.h"
 #include "fake_platform.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/main_window_layout.h"
 #include "widgets/file_list.h"
 #include "widgets/limited_text_edit.h"
 #include "widgets/line.h"
@@ -39,15 +40,8 @@ template <class T> T* findControl(const QObject* parent, const char* name)
     return found;
 }
 
-// The controls of one slot row, by the names of the slot table.
-struct SlotRow {
-    QPushButton* clear;
-    QLineEdit* date;
-    QComboBox* type;
-    QLineEdit* text;
-    QLineEdit* days;
-    QTimer* cascade;
-};
+// The controls of one slot row, found by the names of the slot table.
+using SlotRow = SlotControls;
 
 // Slot 1..10 of the window.
 SlotRow slotRow(const QObject* window, int slot);

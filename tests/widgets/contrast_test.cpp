@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -126,7 +127,11 @@ class ContrastTest : public QObject {
     QPalette m_original;
 
 private slots:
-    void initTestCase() { m_original = QApplication::palette(); }
+    void initTestCase()
+    {
+        installFontSubstitutions();
+        m_original = QApplication::palette();
+    }
     void cleanup()
     {
         setHighContrast(false);
@@ -162,6 +167,13 @@ private slots:
         QStringList found = unreadable(&s.w()); // the slot texts before the cascade
         QTest::qWait(800);
         found << unreadable(&s.w());
+        // What each scheme looks like, for a person to see.
+        if (const QString shots = qEnvironmentVariable("T10_SCREENSHOTS"); !shots.isEmpty()) {
+            QDir().mkpath(shots);
+            s.w().grab().save(QStringLiteral("%1/contrast-%2.png")
+                                  .arg(shots, QString::fromLatin1(QTest::currentDataTag())
+                                                  .replace(' ', '-')));
+        }
         // The panels laid over the window.
         QTest::mouseClick(s.find<QPushButton>("cmdCal"), Qt::LeftButton);
         found << unreadable(&s.w());

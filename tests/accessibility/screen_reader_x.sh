@@ -23,19 +23,7 @@ listing="$XDG_RUNTIME_DIR/processes"
 source "$here/../support/process_group.sh"
 finish() {
     local status=$?
-    ours
-    [ ${#others[@]} -gt 0 ] && kill "${others[@]}" 2>/dev/null
-    for _ in $(seq 1 50); do
-        ours
-        [ ${#others[@]} -eq 0 ] && break
-        sleep 0.1
-    done
-    if [ ${#others[@]} -gt 0 ]; then
-        echo "FAIL: still running after the test:"
-        ps -o pid=,args= -p "${others[*]}"
-        kill -9 "${others[@]}" 2>/dev/null
-        status=1
-    fi
+    end_ours || status=1
     rm -rf "$work" "$XDG_RUNTIME_DIR"
     exit "$status"
 }

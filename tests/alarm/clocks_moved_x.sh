@@ -34,19 +34,7 @@ finish() {
     local status=$?
     # A program left stopped would not end on its signal.
     [ -n "$pid" ] && kill -CONT "$pid" 2>/dev/null
-    ours
-    [ ${#others[@]} -gt 0 ] && kill "${others[@]}" 2>/dev/null
-    for _ in $(seq 1 50); do
-        ours
-        [ ${#others[@]} -eq 0 ] && break
-        sleep 0.1
-    done
-    if [ ${#others[@]} -gt 0 ]; then
-        echo "FAIL: still running after the test:"
-        ps -o pid=,args= -p "${others[*]}"
-        kill -9 "${others[@]}" 2>/dev/null
-        status=1
-    fi
+    end_ours || status=1
     rm -rf "$work"
     exit "$status"
 }

@@ -13,3 +13,19 @@ ours() {
         others+=("$p")
     done <"$listing"
 }
+
+# Ends what ours() finds, waiting up to 5 s; false, after killing them hard, when some were
+# still running.
+end_ours() {
+    ours
+    [ ${#others[@]} -gt 0 ] && kill "${others[@]}" 2>/dev/null
+    for _ in $(seq 1 50); do
+        ours
+        [ ${#others[@]} -eq 0 ] && return 0
+        sleep 0.1
+    done
+    echo "FAIL: still running after the test:"
+    ps -o pid=,args= -p "${others[*]}"
+    kill -9 "${others[@]}" 2>/dev/null
+    return 1
+}

@@ -16,13 +16,10 @@ TypesWindow::TypesWindow(Platform& platform, const QString& listFile, QWidget* p
     : QDialog(parent), m_platform(platform), m_listFile(listFile)
 {
     ui.setupUi(this);
-    // The window's dark back colour reaches the boxes through the palette; the typed and
-    // listed types must stay readable, black on white as the old boxes were.
+    // The typed and listed types black on white, as the old boxes were: white brings black.
     for (QWidget* box : {static_cast<QWidget*>(ui.Text2), static_cast<QWidget*>(ui.txtElim),
-                         static_cast<QWidget*>(ui.List1)}) {
+                         static_cast<QWidget*>(ui.List1)})
         setBackColour(box, Qt::white);
-        setForeColour(box, Qt::black);
-    }
     connect(ui.Text2, &QLineEdit::textChanged, this, &TypesWindow::armAdd);
     connect(ui.cmdAd, &QPushButton::clicked, this, &TypesWindow::add);
     connect(ui.cmdEl, &QPushButton::clicked, this, &TypesWindow::deleteChosen);
